@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The four options kept between runs, in the "Settings" group of the
+// application's settings. Nothing is cached: every read asks the store and
+// every write goes there at once.
+class CSettings
+{
+public:
+    static int GetDims();
+    static void PutDims(int nDims);
+    static QString GetLocation();
+    static void PutLocation(const QString& strLocation);
+    static bool GetUsePic();
+    static void PutUsePic(bool bUse);
+    static bool GetUseAnim();
+    static void PutUseAnim(bool bUse);
+};

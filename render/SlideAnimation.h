@@ -1,0 +1,50 @@
+#pragma once
+
+#include "render/BoardGeometry.h"
+
+#include <functional>
+
+// One tile sliding from the tapped cell into the blank's old cell: five frames
+// with animation, one without. Holds the slide's state and works out where
+// each frame puts the tile; the window does the drawing and owns the timer.
+class CSlideAnimation
+{
+public:
+    static constexpr unsigned int kTimerId = 2;
+    static constexpr int kTimerPeriodMs = 100;
+    static constexpr int kAnimatedFrames = 5;
+
+    struct SFrame
+    {
+        SPoint tile;      // top-left corner of the moving tile
+        SRect uncovered;  // the part of the old cell the tile has left
+        bool bLast = false;
+    };
+
+    using KillTimerFn = std::function<void(unsigned int)>;
+
+    explicit CSlideAnimation(KillTimerFn killTimer = {});
+    virtual ~CSlideAnimation() = default;
+
+    void Begin(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate);
+    // Counts the next frame and returns its geometry for tile size nTileSize.
+    SFrame AdvanceFrame(int nTileSize);
+    void StopSlide();
+
+    // Where frame nFrame of nFrames puts the tile; frame nFrames is the new cell.
+    static SFrame FrameGeometry(int nFromRow, int nFromCol, int nToRow, int nToCol,
+                                int nFrame, int nFrames, int nTileSize);
+
+    int m_nTile = 0;
+    int m_nFromRow = 0;
+    int m_nFromCol = 0;
+    int m_nToRow = 0;
+    int m_nToCol = 0;
+    int m_nFrameCount = 0;
+    bool m_bActive = false;
+    int m_nFrame = 0;
+    unsigned int m_nTimerId = 0;
+
+private:
+    KillTimerFn m_killTimer;
+};

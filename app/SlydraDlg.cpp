@@ -1,0 +1,348 @@
+#include "app/SlydraDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/ElapsedText.h"
+#include "board/TickCount.h"
+#include "options/OptionsDlg.h"
+#include "options/Settings.h"
+#include "render/BoardPainter.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimerEvent>
+
+CSlydraDlg::CSlydraDlg(QWidget* pParent)
+    : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_slide([this](unsigned int nIDEvent) { KillTimer(nIDEvent); })
+    , m_frame(kClientWidth, kClientHeight, QImage::Format_RGB32)
+    , m_tick(&TickCount)
+{
+    setWindowTitle(QStringLiteral("Slydra"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/slydra-32.png")));
+    setFixedSize(kClientWidth, kClientHeight + kMenuBarHeight);
+    OnInitDialog();
+}
+
+CSlydraDlg::~CSlydraDlg() = default;
+
+void CSlydraDlg::OnInitDialog()
+{
+    CreateMenuBar();
+    m_board.SetSize(StoredGridSize());
+    m_board.Reset();
+    PrepareTiles();
+    CreateLabels();
+    UpdateMovesText();
+    UpdateTimeText();
+}
+
+void CSlydraDlg::CreateMenuBar()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setNativeMenuBar(false);
+    m_menuBar->setGeometry(0, kClientHeight, kClientWidth, kMenuBarHeight);
+
+    QMenu* pGame = m_menuBar->addMenu(tr("Game"));
+    connect(pGame->addAction(tr("New")), &QAction::triggered, this, &CSlydraDlg::OnNewGame);
+
+    QMenu* pTools = m_menuBar->addMenu(tr("Tools"));
+    connect(pTools->addAction(tr("About")), &QAction::triggered, this, &CSlydraDlg::OnAbout);
+    connect(pTools->addAction(tr("Best Scores...")), &QAction::triggered, this, &CSlydraDlg::OnBestScores);
+    connect(pTools->addAction(tr("Options...")), &QAction::triggered, this, &CSlydraDlg::OnOptions);
+}
+
+void CSlydraDlg::CreateLabels()
+{
+    // Black text straight on the window's face colour.
+    auto create = [this](const QString& strText, const QRect& rect, Qt::Alignment align) {
+        auto* pLabel = new QLabel(strText, this);
+        pLabel->setGeometry(rect);
+        pLabel->setAlignment(align | Qt::AlignVCenter);
+        QPalette palette = pLabel->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        pLabel->setPalette(palette);
+        pLabel->setAutoFillBackground(false);
+        pLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return pLabel;
+    };
+    m_wndMovesLabel = create(QStringLiteral("Moves "), QRect(5, 245, 40, 16), Qt::AlignLeft);
+    m_wndMoves = create(QString(), QRect(45, 245, 30, 16), Qt::AlignLeft);
+    m_wndTimeLabel = create(QStringLiteral("Time "), QRect(75, 245, 45, 16), Qt::AlignRight);
+    m_wndTime = create(QString(), QRect(120, 245, 80, 16), Qt::AlignLeft);
+}
+
+int CSlydraDlg::StoredGridSize()
+{
+    const int nDims = CSettings::GetDims();
+    return nDims >= 3 && nDims <= 5 ? nDims : 4;
+}
+
+// ---- the game -------------------------------------------------------------
+
+bool CSlydraDlg::ConfirmResign()
+{
+    if (!m_bRunning)
+        return true;
+    return MessageBox(QStringLiteral("Do you want to resign this game?"), QStringLiteral("Slydra"),
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question)
+        != QMessageBox::No;
+}
+
+void CSlydraDlg::OnNewGame()
+{
+    if (!ConfirmResign())
+        return;
+    StopClock();
+    StartNewGame();
+    InvalidateBoard();
+}
+
+void CSlydraDlg::StartNewGame()
+{
+    if (!ConfirmResign())
+        return;
+    m_board.Reset();
+    m_board.Scramble(*m_pRandom, m_tick());
+    m_nMoves = 0;
+    m_nSeconds = 0;
+    m_nClockTimer = SetTimer(kClockTimerId, kClockPeriodMs);
+    m_bRunning = true;
+    UpdateMovesText();
+    UpdateTimeText();
+}
+
+void CSlydraDlg::StopClock()
+{
+    KillTimer(m_nClockTimer);
+    m_bRunning = false;
+}
+
+void CSlydraDlg::UpdateMovesText()
+{
+    m_wndMoves->setText(QString::number(m_nMoves));
+}
+
+void CSlydraDlg::UpdateTimeText()
+{
+    m_wndTime->setText(QString::fromStdString(FormatElapsed(m_nSeconds)));
+}
+
+void CSlydraDlg::OnTimer(unsigned int nIDEvent)
+{
+    if (nIDEvent == kClockTimerId) {
+        if (m_bRunning) {
+            ++m_nSeconds;
+            UpdateTimeText();
+        }
+        return;
+    }
+    SlideFrame();
+}
+
+void CSlydraDlg::OnLButtonDown(const QPoint& point)
+{
+    if (m_slide.m_bActive)
+        return;
+    int nRow = 0;
+    int nCol = 0;
+    if (!BoardGeometry::CellAtPoint(point.x(), point.y(), m_nTileSize, m_board.m_nSize, nRow, nCol))
+        return;
+
+    int nBlankRow = 0;
+    int nBlankCol = 0;
+    m_board.FindBlank(nBlankRow, nBlankCol);
+    if (!m_board.Move(nRow, nCol))
+        return;
+
+    const int nTile = m_board.GetAt(nBlankRow, nBlankCol);
+    StartSlide(nTile, nRow, nCol, nBlankRow, nBlankCol);
+
+    if (m_bRunning) {
+        ++m_nMoves;
+        UpdateMovesText();
+        if (m_board.IsSolved())
+            OnGridCompleted();
+    }
+}
+
+void CSlydraDlg::OnGridCompleted()
+{
+    StopClock();
+    const QString strTime = QString::fromStdString(FormatElapsed(m_nSeconds));
+    MessageBox(QStringLiteral("Congratulations, you have successfully completed the grid in a time of %1 from %2 moves")
+                   .arg(strTime)
+                   .arg(m_nMoves),
+               QStringLiteral("Grid Completed"), QMessageBox::Ok, QMessageBox::NoIcon);
+}
+
+void CSlydraDlg::OnOptions()
+{
+    if (!ConfirmResign())
+        return;
+    StopClock();
+    m_board.Reset();
+    m_nMoves = 0;
+    m_nSeconds = 0;
+    UpdateMovesText();
+    UpdateTimeText();
+    // Show the reset board at once, whatever the dialog covers.
+    InvalidateBoard();
+
+    if (!RunOptionsDialog())
+        return;
+
+    const int nSize = StoredGridSize();
+    if (nSize != m_board.m_nSize) {
+        m_board.SetSize(nSize);
+        m_board.Reset();
+    }
+    PrepareTiles();
+    InvalidateBoard();
+}
+
+void CSlydraDlg::OnAbout()
+{
+    CAboutDlg dlg(this);
+    dlg.exec();
+}
+
+void CSlydraDlg::OnBestScores()
+{
+}
+
+// ---- tile picture, painting, slides ---------------------------------------
+
+void CSlydraDlg::PrepareTiles()
+{
+    m_nTileSize = BoardGeometry::TileSize(ClientRect().width(), m_board.m_nSize);
+    const QColor crFace = SBoardColours::FromPalette(palette()).face;
+    const QString strLocation = CSettings::GetLocation();
+    if (CSettings::GetUsePic() && !strLocation.isEmpty()) {
+        m_picture.LoadPictureFile(strLocation, crFace);
+        m_picture.FitToCanvas(kCanvasSize, kCanvasSize, crFace, true, true);
+    } else {
+        const int nSheet = m_board.m_nSize == 3 ? 145 : m_board.m_nSize == 5 ? 147 : 144;
+        m_picture.LoadBitmapResource(nSheet);
+    }
+}
+
+void CSlydraDlg::InvalidateBoard()
+{
+    m_bFrameStale = true;
+    update(ClientRect());
+}
+
+void CSlydraDlg::OnPaint()
+{
+    QPainter painter(&m_frame);
+    CBoardPainter::PaintBoard(painter, ClientRect(), SBoardColours::FromPalette(palette()), m_board, m_picture,
+                              m_nTileSize);
+}
+
+void CSlydraDlg::paintEvent(QPaintEvent*)
+{
+    if (m_bFrameStale) {
+        OnPaint();
+        m_bFrameStale = false;
+    }
+    QPainter painter(this);
+    painter.drawImage(ClientRect(), m_frame);
+}
+
+void CSlydraDlg::StartSlide(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol)
+{
+    const bool bAnimate = CSettings::GetUseAnim();
+    m_slide.Begin(nTile, nFromRow, nFromCol, nToRow, nToCol, bAnimate);
+    if (bAnimate) {
+        m_slide.m_nTimerId = SetTimer(CSlideAnimation::kTimerId, CSlideAnimation::kTimerPeriodMs);
+        // Without a timer the later frames would never come: finish at once.
+        if (m_slide.m_nTimerId == 0)
+            m_slide.m_nFrame = m_slide.m_nFrameCount - 1;
+    }
+    SlideFrame();
+}
+
+void CSlydraDlg::SlideFrame()
+{
+    if (!m_slide.m_bActive)
+        return;
+    const CSlideAnimation::SFrame frame = m_slide.AdvanceFrame(m_nTileSize);
+    {
+        QPainter painter(&m_frame);
+        CBoardPainter::DrawSlideFrame(painter, frame, m_slide.m_nTile, m_board.m_nSize,
+                                      SBoardColours::FromPalette(palette()).face, m_picture, m_nTileSize);
+    }
+    if (frame.bLast)
+        m_slide.StopSlide();
+    const QRect tile(frame.tile.x, frame.tile.y, m_nTileSize, m_nTileSize);
+    const SRect& e = frame.uncovered;
+    update(tile.united(QRect(e.left, e.top, e.Width(), e.Height())));
+}
+
+// ---- platform adapters ----------------------------------------------------
+
+QMessageBox::StandardButton CSlydraDlg::MessageBox(const QString& strText, const QString& strCaption,
+                                                   QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
+{
+    QMessageBox box(icon, strCaption, strText, buttons, this);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+bool CSlydraDlg::RunOptionsDialog()
+{
+    COptionsDlg dlg(this);
+    dlg.DoModal();
+    return dlg.m_bChanged;
+}
+
+unsigned int CSlydraDlg::SetTimer(unsigned int nIDEvent, int nElapseMs)
+{
+    KillTimer(nIDEvent);
+    const int nQtId = startTimer(nElapseMs, Qt::PreciseTimer);
+    if (nQtId == 0)
+        return 0;
+    m_timers[nIDEvent] = nQtId;
+    return nIDEvent;
+}
+
+void CSlydraDlg::KillTimer(unsigned int nIDEvent)
+{
+    const auto it = m_timers.find(nIDEvent);
+    if (it == m_timers.end())
+        return;
+    killTimer(it->second);
+    m_timers.erase(it);
+}
+
+void CSlydraDlg::timerEvent(QTimerEvent* pEvent)
+{
+    for (const auto& [nIDEvent, nQtId] : m_timers) {
+        if (nQtId == pEvent->timerId()) {
+            OnTimer(nIDEvent);
+            return;
+        }
+    }
+    QDialog::timerEvent(pEvent);
+}
+
+void CSlydraDlg::mousePressEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() == Qt::LeftButton && ClientRect().contains(pEvent->position().toPoint()))
+        OnLButtonDown(pEvent->position().toPoint());
+    QDialog::mousePressEvent(pEvent);
+}
+
+// Escape would end the dialog and with it the game; only the close button does.
+void CSlydraDlg::keyPressEvent(QKeyEvent* pEvent)
+{
+    if (pEvent->key() == Qt::Key_Escape) {
+        pEvent->accept();
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
+}

@@ -1,0 +1,28 @@
+#include "app/SlydraApp.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool HasDisplay()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return true;
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (display && *display) || (wayland && *wayland);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "slydra: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set)\n");
+        return 1;
+    }
+    CSlydraApp app(argc, argv);
+    return app.InitInstance();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/TitledDlg.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// The Options page: grid size, animation, the player's picture. Every change
+// is stored at once; the window learns only whether anything changed.
+class COptionsDlg : public CTitledDlg
+{
+    Q_OBJECT
+public:
+    static constexpr int kIdGridSize = 1011;
+
+    explicit COptionsDlg(QWidget* pParent = nullptr);
+    ~COptionsDlg() override;
+
+    bool m_bChanged = false;
+
+    QComboBox* GridSizeBox() const { return m_pGridSize; }
+    QCheckBox* AnimationBox() const { return m_pAnimation; }
+    QCheckBox* UsePictureBox() const { return m_pUsePicture; }
+    QLineEdit* PathBox() const { return m_pPath; }
+
+    void OnSelChangeGridSize();
+    void OnBrowse();
+    void OnAnimation();
+    void OnUsePicture();
+
+protected:
+    void OnInitDialog() override;
+    // Asks for a picture file; empty when the player cancels.
+    virtual QString ChoosePictureFile();
+
+private:
+    QComboBox* m_pGridSize = nullptr;
+    QCheckBox* m_pAnimation = nullptr;
+    QLineEdit* m_pPath = nullptr;
+    QCheckBox* m_pUsePicture = nullptr;
+};

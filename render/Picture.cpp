@@ -1,0 +1,112 @@
+#include "render/Picture.h"
+
+#include "render/PictureFit.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+
+namespace {
+
+constexpr QImage::Format kDisplayFormat = QImage::Format_RGB32;
+
+QImage ToDisplayFormat(const QImage& decoded, const QColor& crMatte)
+{
+    if (!decoded.hasAlphaChannel())
+        return decoded.convertToFormat(kDisplayFormat);
+    QImage flat(decoded.size(), kDisplayFormat);
+    flat.fill(crMatte);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, decoded);
+    return flat;
+}
+
+} // namespace
+
+CPicture::~CPicture()
+{
+    FreeBitmap();
+}
+
+void CPicture::Hold(QImage image)
+{
+    m_surface = std::move(image);
+    m_bHasBitmap = true;
+    m_nWidth = m_surface.width();
+    m_nHeight = m_surface.height();
+}
+
+void CPicture::LoadBitmapResource(int nResourceId)
+{
+    QImage sheet(QStringLiteral(":/bitmaps/%1.bmp").arg(nResourceId));
+    if (sheet.isNull())
+        return;
+    Hold(sheet.convertToFormat(kDisplayFormat));
+    m_strPath.clear();
+}
+
+void CPicture::LoadPictureFile(const QString& strPath, const QColor& crMatte)
+{
+    if (m_bHasBitmap && !m_strPath.isEmpty() && m_strPath == strPath)
+        return;
+
+    // Only regular files: a FIFO or a device would block or never end.
+    const QFileInfo info(strPath);
+    if (!info.isFile() || !info.isReadable())
+        return;
+
+    QImageReader reader(strPath);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(false);
+    const QSize declared = reader.size();
+    if (declared.isValid() && (declared.width() > kMaxSide || declared.height() > kMaxSide))
+        return;
+    const QImage decoded = reader.read();
+    if (decoded.isNull() || decoded.width() > kMaxSide || decoded.height() > kMaxSide)
+        return;
+
+    Hold(ToDisplayFormat(decoded, crMatte));
+    m_strPath = strPath;
+}
+
+bool CPicture::FitToCanvas(int nWidth, int nHeight, const QColor& crBackground, bool bCentreX, bool bCentreY)
+{
+    const auto offset = PictureFit::Offset(nWidth, nHeight, m_nWidth, m_nHeight, bCentreX, bCentreY);
+    if (!offset)
+        return false;
+
+    QImage canvas(nWidth, nHeight, kDisplayFormat);
+    if (canvas.isNull())
+        return false;
+    canvas.fill(crBackground);
+    if (m_bHasBitmap && m_nWidth > 0 && m_nHeight > 0) {
+        QPainter painter(&canvas);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPoint(offset->x, offset->y), m_surface, QRect(0, 0, m_nWidth, m_nHeight));
+    }
+    m_surface = std::move(canvas);
+    m_bHasBitmap = true;
+    m_nWidth = nWidth;
+    m_nHeight = nHeight;
+    return true;
+}
+
+bool CPicture::CopyRectTo(QPainter& target, int x, int y, const SRect& source) const
+{
+    if (!m_bHasBitmap)
+        return false;
+    const QPainter::CompositionMode previous = target.compositionMode();
+    target.setCompositionMode(QPainter::CompositionMode_Source);
+    target.drawImage(QPoint(x, y), m_surface, QRect(source.left, source.top, source.Width(), source.Height()));
+    target.setCompositionMode(previous);
+    return true;
+}
+
+void CPicture::FreeBitmap()
+{
+    if (!m_bHasBitmap)
+        return;
+    m_surface = QImage();
+    m_bHasBitmap = false;
+    m_strPath.clear();
+}

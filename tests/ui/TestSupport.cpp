@@ -1,0 +1,96 @@
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+const QColor CTestEnvironment::kFace(200, 190, 180);
+const QColor CTestEnvironment::kShadow(120, 110, 100);
+const QColor CTestEnvironment::kDarkShadow(20, 30, 40);
+
+CTestEnvironment::CTestEnvironment()
+{
+    QApplication::setOrganizationName(QStringLiteral("Brevik"));
+    QApplication::setApplicationName(QStringLiteral("Slydra"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Button, kFace);
+    palette.setColor(QPalette::Dark, kShadow);
+    palette.setColor(QPalette::Shadow, kDarkShadow);
+    QApplication::setPalette(palette);
+    ClearSettings();
+}
+
+void CTestEnvironment::ClearSettings()
+{
+    QSettings settings;
+    settings.clear();
+    settings.sync();
+}
+
+CTestSlydraDlg::CTestSlydraDlg() = default;
+
+QImage CTestSlydraDlg::Frame()
+{
+    return grab(ClientRect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void CTestSlydraDlg::Tap(int nRow, int nCol)
+{
+    const int t = m_nTileSize;
+    QTest::mouseClick(this, Qt::LeftButton, Qt::NoModifier, QPoint(4 + t * nCol + t / 2, 4 + t * nRow + t / 2));
+}
+
+QMessageBox::StandardButton CTestSlydraDlg::MessageBox(const QString& strText, const QString& strCaption,
+                                                       QMessageBox::StandardButtons, QMessageBox::Icon)
+{
+    m_questions << strCaption + QStringLiteral(": ") + strText;
+    return m_answer;
+}
+
+bool CTestSlydraDlg::RunOptionsDialog()
+{
+    ++m_nOptionsShown;
+    return m_options ? m_options() : CSlydraDlg::RunOptionsDialog();
+}
+
+unsigned int CTestSlydraDlg::SetTimer(unsigned int nIDEvent, int)
+{
+    if (m_bRefuseTimers)
+        return 0;
+    m_running.insert(nIDEvent);
+    return nIDEvent;
+}
+
+void CTestSlydraDlg::KillTimer(unsigned int nIDEvent)
+{
+    m_running.erase(nIDEvent);
+}
+
+namespace {
+
+void PollForModal(std::function<void(QWidget*)> fn, int nTriesLeft)
+{
+    QTimer::singleShot(10, [fn, nTriesLeft]() {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (!pModal) {
+            if (nTriesLeft > 0)
+                PollForModal(fn, nTriesLeft - 1);
+            return;
+        }
+        fn(pModal);
+        if (pModal->isVisible())
+            pModal->close();
+    });
+}
+
+} // namespace
+
+void WhenModalOpens(std::function<void(QWidget*)> fn)
+{
+    PollForModal(std::move(fn), 500);
+}

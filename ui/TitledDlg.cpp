@@ -1,0 +1,96 @@
+#include "ui/TitledDlg.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+// 9 points at the screen's vertical resolution: 12 pixels at 96 dpi.
+int TitlePixelHeight(const QWidget& widget)
+{
+    const double dpi = widget.logicalDpiY();
+    return static_cast<int>(std::floor(dpi * 0.125 + 0.5));
+}
+
+} // namespace
+
+CTitledDlg::CTitledDlg(const QString& strTitle, QWidget* pParent)
+    : QDialog(pParent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setWindowTitle(strTitle);
+    setFixedSize(kPageWidth, kPageHeight);
+    setAutoFillBackground(true);
+
+    m_fontTitle = QFont(QStringLiteral("Tahoma"));
+    m_fontTitle.setStyleHint(QFont::SansSerif);
+    m_fontTitle.setPixelSize(TitlePixelHeight(*this));
+    m_fontTitle.setBold(true);
+
+    m_btnCancel = new QPushButton(tr("Cancel"), this);
+    m_btnCancel->setGeometry(187, 3, 48, 20);
+    m_btnCancel->setAutoDefault(false);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_btnOk = new QPushButton(tr("OK"), this);
+    m_btnOk->setGeometry(135, 3, 48, 20);
+    m_btnOk->setDefault(true);
+    connect(m_btnOk, &QPushButton::clicked, this, &CTitledDlg::accept);
+}
+
+CTitledDlg::~CTitledDlg() = default;
+
+int CTitledDlg::DoModal()
+{
+    OnInitDialog();
+    return exec();
+}
+
+void CTitledDlg::OnInitDialog()
+{
+    UpdateData(false);
+}
+
+void CTitledDlg::DoDataExchange(bool)
+{
+}
+
+void CTitledDlg::UpdateData(bool bSaveAndValidate)
+{
+    DoDataExchange(bSaveAndValidate);
+}
+
+void CTitledDlg::accept()
+{
+    UpdateData(true);
+    QDialog::accept();
+}
+
+void CTitledDlg::DrawTitle(QPainter& painter)
+{
+    const QRect client = rect();
+    painter.fillRect(QRect(client.left(), kTitleBand, client.width(), 1), Qt::black);
+
+    painter.setFont(m_fontTitle);
+    painter.setPen(QColor(0, 0, 255));
+    const QRect textRect(client.left() + 5, client.top(), client.width() - 5, kTitleBand);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, windowTitle());
+}
+
+void CTitledDlg::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    DrawTitle(painter);
+}
+
+// The page covers the main window's board and labels, as the handheld's
+// full-screen dialogs did.
+void CTitledDlg::showEvent(QShowEvent* pEvent)
+{
+    if (QWidget* pOwner = parentWidget())
+        move(pOwner->mapToGlobal(QPoint(0, 0)));
+    QDialog::showEvent(pEvent);
+}

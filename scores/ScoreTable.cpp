@@ -1,0 +1,131 @@
+#include "scores/ScoreTable.h"
+
+#include "scores/StatsCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+QString CScoreTable::DefaultName()
+{
+    return QStringLiteral("Anonymous");
+}
+
+QString CScoreTable::DefaultPath()
+{
+    const QString strFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (strFolder.isEmpty())
+        return QString();
+    return QDir(strFolder).filePath(QStringLiteral("Stats.bin"));
+}
+
+CScoreTable::CScoreTable(const QString& strPath)
+    : m_nLeastMoves{}, m_nFastestTime{}, m_strPath(strPath)
+{
+    LoadStats();
+}
+
+CScoreTable::~CScoreTable()
+{
+    SaveStats();
+}
+
+void CScoreTable::LoadStats()
+{
+    QFile file(m_strPath);
+    if (m_strPath.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        SetDefaults();
+        return;
+    }
+    const std::optional<SStatsRecords> records = CStatsCodec::Decode(file.readAll());
+    if (!records) {
+        SetDefaults();
+        return;
+    }
+    for (int level = 0; level < kLevels; ++level) {
+        m_nLeastMoves[level] = records->leastMoves[level];
+        m_nFastestTime[level] = records->fastestTime[level];
+        m_strMovesName[level] = records->movesName[level];
+        m_strTimeName[level] = records->timeName[level];
+    }
+}
+
+void CScoreTable::SaveStats() const
+{
+    if (m_strPath.isEmpty())
+        return;
+    // A fresh machine has no data folder yet; without it no record would
+    // ever be kept.
+    if (!QDir().mkpath(QFileInfo(m_strPath).absolutePath()))
+        return;
+
+    // Written beside the old file and renamed over it on commit, so a write
+    // that fails part way leaves the previous records whole.
+    QSaveFile file(m_strPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    const QByteArray bytes = CStatsCodec::Encode(ToRecords());
+    // commit() alone would rename a short file over the old one when the
+    // buffer fails to flush (a full medium), so the write is checked here.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        file.cancelWriting();
+    file.commit();
+}
+
+void CScoreTable::SetDefaults()
+{
+    for (int level = 0; level < kLevels; ++level) {
+        m_nLeastMoves[level] = kDefaultMoves;
+        m_nFastestTime[level] = kDefaultTime;
+        m_strMovesName[level] = DefaultName();
+        m_strTimeName[level] = DefaultName();
+    }
+}
+
+bool CScoreTable::GetMovesRecord(int nLevel, int& nMoves, QString& strName) const
+{
+    if (!IsLevel(nLevel))
+        return false;
+    nMoves = m_nLeastMoves[nLevel];
+    strName = m_strMovesName[nLevel];
+    return true;
+}
+
+bool CScoreTable::GetTimeRecord(int nLevel, int& nSeconds, QString& strName) const
+{
+    if (!IsLevel(nLevel))
+        return false;
+    nSeconds = m_nFastestTime[nLevel];
+    strName = m_strTimeName[nLevel];
+    return true;
+}
+
+void CScoreTable::SetMovesRecord(int nLevel, int nMoves, const QString& strName)
+{
+    if (!IsLevel(nLevel))
+        return;
+    m_nLeastMoves[nLevel] = nMoves;
+    m_strMovesName[nLevel] = strName;
+}
+
+void CScoreTable::SetTimeRecord(int nLevel, int nSeconds, const QString& strName)
+{
+    if (!IsLevel(nLevel))
+        return;
+    m_nFastestTime[nLevel] = nSeconds;
+    m_strTimeName[nLevel] = strName;
+}
+
+SStatsRecords CScoreTable::ToRecords() const
+{
+    SStatsRecords records;
+    for (int level = 0; level < kLevels; ++level) {
+        records.leastMoves[level] = m_nLeastMoves[level];
+        records.fastestTime[level] = m_nFastestTime[level];
+        records.movesName[level] = m_strMovesName[level];
+        records.timeName[level] = m_strTimeName[level];
+    }
+    return records;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+struct SStatsRecords;
+
+// The best moves and time for each grid size, with the holders' names. Read
+// from the stats file when built and written back when destroyed.
+class CScoreTable
+{
+public:
+    static constexpr int kLevels = 3;
+    static constexpr int kDefaultMoves = 9999;
+    static constexpr int kDefaultTime = 3599;
+    static QString DefaultName();
+    // Stats.bin in the application's data folder.
+    static QString DefaultPath();
+
+    explicit CScoreTable(const QString& strPath = DefaultPath());
+    virtual ~CScoreTable();
+    CScoreTable(const CScoreTable&) = delete;
+    CScoreTable& operator=(const CScoreTable&) = delete;
+
+    void LoadStats();
+    void SaveStats() const;
+    void SetDefaults();
+
+    bool GetMovesRecord(int nLevel, int& nMoves, QString& strName) const;
+    bool GetTimeRecord(int nLevel, int& nSeconds, QString& strName) const;
+    void SetMovesRecord(int nLevel, int nMoves, const QString& strName);
+    void SetTimeRecord(int nLevel, int nSeconds, const QString& strName);
+
+    int m_nLeastMoves[kLevels];
+    int m_nFastestTime[kLevels];
+    QString m_strMovesName[kLevels];
+    QString m_strTimeName[kLevels];
+
+private:
+    static bool IsLevel(int nLevel) { return nLevel >= 0 && nLevel < kLevels; }
+    SStatsRecords ToRecords() const;
+
+    QString m_strPath;
+};

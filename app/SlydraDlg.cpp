@@ -6,6 +6,8 @@
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
+#include "scores/BestScoresDlg.h"
+#include "scores/CongratulationsDlg.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -178,6 +180,46 @@ void CSlydraDlg::OnGridCompleted()
                    .arg(strTime)
                    .arg(m_nMoves),
                QStringLiteral("Grid Completed"), QMessageBox::Ok, QMessageBox::NoIcon);
+
+    const int nLevel = m_board.m_nSize - 3;
+    int nLeastMoves = 0;
+    int nFastestTime = 0;
+    QString strHolder;
+    if (!m_scores.GetMovesRecord(nLevel, nLeastMoves, strHolder)
+        || !m_scores.GetTimeRecord(nLevel, nFastestTime, strHolder))
+        return;
+    // A result equal to a record leaves it with its earlier holder.
+    const bool bMovesRecord = m_nMoves < nLeastMoves;
+    const bool bTimeRecord = m_nSeconds < nFastestTime;
+    if (!bMovesRecord && !bTimeRecord)
+        return;
+
+    CCongratulationsDlg dlg(this);
+    dlg.m_strName = CScoreTable::DefaultName();
+    if (bMovesRecord && bTimeRecord) {
+        dlg.m_strLine1 = QStringLiteral("Fastest time: %1").arg(strTime);
+        dlg.m_strLine2 = QStringLiteral("Least moves: %1").arg(m_nMoves);
+    } else if (bMovesRecord) {
+        dlg.m_strLine2 = QStringLiteral("You used least moves, %1").arg(m_nMoves);
+    } else {
+        dlg.m_strLine2 = QStringLiteral("You have the fastet time of %1").arg(strTime);
+    }
+    dlg.m_strLine3 = QStringLiteral("For %1 level").arg(GetLevelName());
+    dlg.DoModal();
+
+    if (bMovesRecord)
+        m_scores.SetMovesRecord(nLevel, m_nMoves, dlg.m_strName);
+    if (bTimeRecord)
+        m_scores.SetTimeRecord(nLevel, m_nSeconds, dlg.m_strName);
+}
+
+QString CSlydraDlg::GetLevelName() const
+{
+    if (m_board.m_nSize == 4)
+        return QStringLiteral("4x4");
+    if (m_board.m_nSize == 5)
+        return QStringLiteral("5x5");
+    return QStringLiteral("3x3");
 }
 
 void CSlydraDlg::OnOptions()
@@ -213,6 +255,9 @@ void CSlydraDlg::OnAbout()
 
 void CSlydraDlg::OnBestScores()
 {
+    CBestScoresDlg dlg(this);
+    dlg.m_pScoreTable = &m_scores;
+    dlg.DoModal();
 }
 
 // ---- tile picture, painting, slides ---------------------------------------

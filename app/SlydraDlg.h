@@ -4,6 +4,7 @@
 #include "board/RandomSource.h"
 #include "render/Picture.h"
 #include "render/SlideAnimation.h"
+#include "scores/ScoreTable.h"
 
 #include <QDialog>
 #include <QImage>
@@ -43,6 +44,9 @@ public:
     void StartNewGame();
     void StopClock();
     void OnGridCompleted();
+    QString GetLevelName() const;
+    // Writes the records now, for an end that skips the normal shutdown.
+    void SaveScores() { m_scores.SaveStats(); }
 
     QRect ClientRect() const { return QRect(0, 0, kClientWidth, kClientHeight); }
     // The grid size to run: the stored one when it is 3, 4 or 5, else 4.
@@ -82,6 +86,7 @@ protected:
 
     CPicture m_picture;
     CBoard m_board;
+    CScoreTable m_scores;
     int m_nSeconds = 0;
     int m_nMoves = 0;
     bool m_bRunning = false;

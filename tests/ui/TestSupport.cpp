@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTest>
@@ -16,6 +17,8 @@ CTestEnvironment::CTestEnvironment()
     QApplication::setApplicationName(QStringLiteral("Slydra"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+    // The stats file lives in the application's data folder under here.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
 
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Button, kFace);
@@ -30,6 +33,7 @@ void CTestEnvironment::ClearSettings()
     QSettings settings;
     settings.clear();
     settings.sync();
+    QFile::remove(CScoreTable::DefaultPath());
 }
 
 CTestSlydraDlg::CTestSlydraDlg() = default;

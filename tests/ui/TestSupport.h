@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SlydraDlg.h"
+#include "scores/ScoreTable.h"
 
 #include <QColor>
 #include <QImage>
@@ -16,6 +17,7 @@ class CTestEnvironment
 {
 public:
     CTestEnvironment();
+    // Forgets every setting and the stats file.
     void ClearSettings();
     QString Path() const { return m_dir.path(); }
 

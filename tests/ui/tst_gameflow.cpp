@@ -162,7 +162,14 @@ private slots:
         dlg.Tap(1, 2);
         QCOMPARE(dlg.m_nMoves, 2);
         QVERIFY(dlg.m_questions.isEmpty());
+        bool bCongratulated = false;
+        WhenModalOpens([&](QWidget* pModal) {
+            bCongratulated = pModal->windowTitle() == QStringLiteral("Congratulations");
+            QVERIFY(!dlg.m_bRunning);
+            QCOMPARE(dlg.m_wndMoves->text(), QStringLiteral("3"));
+        });
         dlg.Tap(2, 2);
+        QVERIFY(bCongratulated);
         QVERIFY(dlg.m_board.IsSolved());
         QCOMPARE(dlg.m_wndMoves->text(), QStringLiteral("3"));
         QCOMPARE(dlg.m_questions,
@@ -204,8 +211,8 @@ private slots:
         dlg.OnTimer(CSlideAnimation::kTimerId);
         dlg.OnTimer(CSlideAnimation::kTimerId);
         dlg.OnTimer(CSlideAnimation::kTimerId);
+        WhenModalOpens([&dlg](QWidget*) { QVERIFY(dlg.m_slide.m_bActive); });
         dlg.Tap(2, 2);
-        QVERIFY(dlg.m_slide.m_bActive);
         QCOMPARE(dlg.m_nMoves, 3);
         QVERIFY(!dlg.m_bRunning);
         QCOMPARE(dlg.m_questions.size(), 1);

@@ -1,0 +1,94 @@
+#include "scores/BestScoresDlg.h"
+
+#include "app/ElapsedText.h"
+#include "scores/ScoreTable.h"
+#include "ui/DialogUnits.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+CBestScoresDlg::CBestScoresDlg(QWidget* pParent)
+    : CTitledDlg(QStringLiteral("Best Scores"), pParent)
+{
+    using DialogUnits::ToPixels;
+
+    m_pReset = new QPushButton(QStringLiteral("Reset Scores"), this);
+    m_pReset->setGeometry(ToPixels(7, 129, 53, 14));
+    m_pReset->setAutoDefault(false);
+    connect(m_pReset, &QPushButton::clicked, this, &CBestScoresDlg::OnResetScores);
+
+    auto label = [this](const QString& strText, int x, int y, int width) {
+        auto* pLabel = new QLabel(strText, this);
+        pLabel->setTextFormat(Qt::PlainText);
+        pLabel->setGeometry(ToPixels(x, y, width, 8));
+        return pLabel;
+    };
+    const QString levels[kLevels] = {QStringLiteral("3x3"), QStringLiteral("4x4"), QStringLiteral("5x5")};
+
+    label(QStringLiteral("Number of Moves:"), 7, 21, 108);
+    for (int level = 0; level < kLevels; ++level) {
+        const int y = 34 + 10 * level;
+        label(levels[level], 7, y, 13);
+        m_pMovesName[level] = label(QString(), 27, y, 66);
+        m_pMoves[level] = label(QString(), 96, y, 37);
+    }
+
+    label(QStringLiteral("Time to Complete:"), 7, 70, 94);
+    for (int level = 0; level < kLevels; ++level) {
+        const int y = 83 + 10 * level;
+        label(levels[level], 7, y, 13);
+        m_pTimeName[level] = label(QString(), 27, y, 66);
+        m_pTime[level] = label(QString(), 96, y, 37);
+    }
+}
+
+CBestScoresDlg::~CBestScoresDlg() = default;
+
+void CBestScoresDlg::OnInitDialog()
+{
+    CTitledDlg::OnInitDialog();
+    FillFromTable();
+}
+
+void CBestScoresDlg::DoDataExchange(bool bSaveAndValidate)
+{
+    if (bSaveAndValidate)
+        return;  // the labels are only a display
+    for (int level = 0; level < kLevels; ++level) {
+        m_pMovesName[level]->setText(m_strMovesName[level]);
+        m_pMoves[level]->setText(m_strMoves[level]);
+        m_pTimeName[level]->setText(m_strTimeName[level]);
+        m_pTime[level]->setText(m_strTime[level]);
+    }
+}
+
+void CBestScoresDlg::FillFromTable()
+{
+    if (!m_pScoreTable)
+        return;
+    for (int level = 0; level < kLevels; ++level) {
+        int nMoves = 0;
+        QString strName;
+        if (m_pScoreTable->GetMovesRecord(level, nMoves, strName)) {
+            m_strMovesName[level] = strName;
+            m_strMoves[level] = QString::number(nMoves);
+        }
+    }
+    for (int level = 0; level < kLevels; ++level) {
+        int nSeconds = 0;
+        QString strName;
+        if (m_pScoreTable->GetTimeRecord(level, nSeconds, strName)) {
+            m_strTimeName[level] = strName;
+            m_strTime[level] = QString::fromStdString(FormatElapsed(nSeconds));
+        }
+    }
+    UpdateData(false);
+}
+
+void CBestScoresDlg::OnResetScores()
+{
+    if (!m_pScoreTable)
+        return;
+    m_pScoreTable->SetDefaults();
+    FillFromTable();
+}

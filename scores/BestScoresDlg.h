@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ui/TitledDlg.h"
+
+class CScoreTable;
+class QLabel;
+
+// Shows the least moves and fastest times of the three grid sizes with their
+// holders, and resets them.
+class CBestScoresDlg : public CTitledDlg
+{
+    Q_OBJECT
+public:
+    static constexpr int kLevels = 3;
+
+    explicit CBestScoresDlg(QWidget* pParent = nullptr);
+    ~CBestScoresDlg() override;
+
+    void FillFromTable();
+    void OnResetScores();
+
+    CScoreTable* m_pScoreTable = nullptr;
+
+    QString m_strMovesName[kLevels];
+    QString m_strMoves[kLevels];
+    QString m_strTimeName[kLevels];
+    QString m_strTime[kLevels];
+
+    QLabel* MovesNameLabel(int nLevel) const { return m_pMovesName[nLevel]; }
+    QLabel* MovesLabel(int nLevel) const { return m_pMoves[nLevel]; }
+    QLabel* TimeNameLabel(int nLevel) const { return m_pTimeName[nLevel]; }
+    QLabel* TimeLabel(int nLevel) const { return m_pTime[nLevel]; }
+    QPushButton* ResetButton() const { return m_pReset; }
+
+protected:
+    void OnInitDialog() override;
+    void DoDataExchange(bool bSaveAndValidate) override;
+
+private:
+    QLabel* m_pMovesName[kLevels] = {};
+    QLabel* m_pMoves[kLevels] = {};
+    QLabel* m_pTimeName[kLevels] = {};
+    QLabel* m_pTime[kLevels] = {};
+    QPushButton* m_pReset = nullptr;
+};

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+class CSlydraDlg;
+
 // The application: names the settings' owner and runs the main window until it closes.
 class CSlydraApp : public QApplication
 {
@@ -11,4 +13,7 @@ public:
 
     // Runs the main window; returns when the player has closed it.
     int InitInstance();
+
+private:
+    static void EndSession(CSlydraDlg& dlg);
 };

@@ -1,0 +1,60 @@
+#include "app/TerminationSignals.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The handler may only write to a descriptor; the event loop reads the other end.
+int g_signalPipe[2] = {-1, -1};
+
+const int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+extern "C" void ForwardSignal(int nSignal)
+{
+    const unsigned char byte = static_cast<unsigned char>(nSignal);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+}
+
+} // namespace
+
+CTerminationSignals::CTerminationSignals(QObject* pParent)
+    : QObject(pParent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+        return;
+    ::fcntl(g_signalPipe[0], F_SETFL, O_NONBLOCK);
+
+    m_pNotifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
+    connect(m_pNotifier, &QSocketNotifier::activated, this, &CTerminationSignals::OnReadable);
+
+    struct sigaction action = {};
+    action.sa_handler = ForwardSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int nSignal : kSignals)
+        ::sigaction(nSignal, &action, nullptr);
+}
+
+CTerminationSignals::~CTerminationSignals()
+{
+    for (int nSignal : kSignals)
+        std::signal(nSignal, SIG_DFL);
+    if (g_signalPipe[0] >= 0) {
+        delete m_pNotifier;
+        ::close(g_signalPipe[0]);
+        ::close(g_signalPipe[1]);
+        g_signalPipe[0] = g_signalPipe[1] = -1;
+    }
+}
+
+void CTerminationSignals::OnReadable()
+{
+    unsigned char byte = 0;
+    if (::read(g_signalPipe[1], &byte, 1) == 1)
+        emit Received(byte);
+}

@@ -99,6 +99,8 @@ void CSlydraDlg::OnNewGame()
 {
     if (!ConfirmResign())
         return;
+    // A slide still running would draw its old tile over the new board.
+    m_slide.StopSlide();
     StopClock();
     StartNewGame();
     InvalidateBoard();
@@ -226,6 +228,7 @@ void CSlydraDlg::OnOptions()
 {
     if (!ConfirmResign())
         return;
+    m_slide.StopSlide();
     StopClock();
     m_board.Reset();
     m_nMoves = 0;

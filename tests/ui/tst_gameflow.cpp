@@ -218,6 +218,25 @@ private slots:
         QCOMPARE(dlg.m_questions.size(), 1);
     }
 
+    void newAndOptionsStopASlideThatIsStillRunning()
+    {
+        CTestSlydraDlg dlg;
+        dlg.Tap(3, 2);
+        QVERIFY(dlg.m_slide.m_bActive);
+        dlg.OnNewGame();
+        QVERIFY(!dlg.m_slide.m_bActive);
+        QVERIFY(!dlg.Ticking(CSlideAnimation::kTimerId));
+
+        int row = 0, col = 0;
+        dlg.m_board.FindBlank(row, col);
+        dlg.Tap(row, col == 0 ? 1 : col - 1);
+        QVERIFY(dlg.m_slide.m_bActive);
+        dlg.m_options = [] { return false; };
+        dlg.OnOptions();
+        QVERIFY(!dlg.m_slide.m_bActive);
+        QVERIFY(!dlg.Ticking(CSlideAnimation::kTimerId));
+    }
+
     void aSlideWithoutATimerFinishesAtOnce()
     {
         CTestSlydraDlg dlg;

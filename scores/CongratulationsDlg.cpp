@@ -31,6 +31,14 @@ CCongratulationsDlg::CCongratulationsDlg(QWidget* pParent)
 
 CCongratulationsDlg::~CCongratulationsDlg() = default;
 
+// The name box has the focus; its text is selected so that the player types
+// straight over "Anonymous".
+void CCongratulationsDlg::OnInitDialog()
+{
+    CTitledDlg::OnInitDialog();
+    m_pName->selectAll();
+}
+
 QLabel* CCongratulationsDlg::Line(int nLine) const
 {
     return nLine >= 1 && nLine <= 3 ? m_pLines[nLine - 1] : nullptr;

@@ -22,6 +22,7 @@ public:
     QLabel* Line(int nLine) const;
 
 protected:
+    void OnInitDialog() override;
     void DoDataExchange(bool bSaveAndValidate) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 

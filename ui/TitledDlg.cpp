@@ -52,6 +52,29 @@ int CTitledDlg::DoModal()
 void CTitledDlg::OnInitDialog()
 {
     UpdateData(false);
+    PlaceButtonsLast();
+}
+
+// OK and Cancel are made before the derived dialog's controls; the page's own
+// controls come first in the tab order, and the first of them takes the focus.
+void CTitledDlg::PlaceButtonsLast()
+{
+    QWidget* pPrevious = nullptr;
+    QWidget* pFirst = nullptr;
+    for (QWidget* pChild : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (pChild == m_btnOk || pChild == m_btnCancel || !(pChild->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (pPrevious)
+            setTabOrder(pPrevious, pChild);
+        else
+            pFirst = pChild;
+        pPrevious = pChild;
+    }
+    if (pPrevious)
+        setTabOrder(pPrevious, m_btnOk);
+    setTabOrder(m_btnOk, m_btnCancel);
+    if (pFirst)
+        pFirst->setFocus();
 }
 
 void CTitledDlg::DoDataExchange(bool)

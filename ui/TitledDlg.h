@@ -36,6 +36,7 @@ protected:
     virtual void OnInitDialog();
     virtual void DoDataExchange(bool bSaveAndValidate);
     void DrawTitle(QPainter& painter);
+    void PlaceButtonsLast();
 
     void paintEvent(QPaintEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;

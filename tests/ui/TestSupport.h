@@ -41,6 +41,7 @@ public:
     using CSlydraDlg::m_nSeconds;
     using CSlydraDlg::m_nTileSize;
     using CSlydraDlg::m_picture;
+    using CSlydraDlg::m_scores;
     using CSlydraDlg::m_slide;
     using CSlydraDlg::m_wndMoves;
     using CSlydraDlg::m_wndTime;

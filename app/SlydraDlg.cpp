@@ -271,7 +271,7 @@ void CSlydraDlg::PrepareTiles()
     const QColor crFace = SBoardColours::FromPalette(palette()).face;
     const QString strLocation = CSettings::GetLocation();
     if (CSettings::GetUsePic() && !strLocation.isEmpty()) {
-        m_picture.LoadPictureFile(strLocation, crFace);
+        m_picture.LoadPictureFile(strLocation, crFace, QSize(kCanvasSize, kCanvasSize));
         m_picture.FitToCanvas(kCanvasSize, kCanvasSize, crFace, true, true);
     } else {
         const int nSheet = m_board.m_nSize == 3 ? 145 : m_board.m_nSize == 5 ? 147 : 144;

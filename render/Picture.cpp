@@ -45,7 +45,7 @@ void CPicture::LoadBitmapResource(int nResourceId)
     m_strPath.clear();
 }
 
-void CPicture::LoadPictureFile(const QString& strPath, const QColor& crMatte)
+void CPicture::LoadPictureFile(const QString& strPath, const QColor& crMatte, const QSize& shown)
 {
     if (m_bHasBitmap && !m_strPath.isEmpty() && m_strPath == strPath)
         return;
@@ -61,11 +61,23 @@ void CPicture::LoadPictureFile(const QString& strPath, const QColor& crMatte)
     const QSize declared = reader.size();
     if (declared.isValid() && (declared.width() > kMaxSide || declared.height() > kMaxSide))
         return;
+
+    // A picture larger than the canvas is neither scaled nor fitted, and the
+    // board shows only its top-left corner: decode just that (JPEG reads only
+    // the scan lines it needs).
+    const bool bClip = declared.isValid()
+        && (declared.width() > shown.width() || declared.height() > shown.height());
+    if (bClip)
+        reader.setClipRect(QRect(QPoint(0, 0), declared.boundedTo(shown)));
     const QImage decoded = reader.read();
     if (decoded.isNull() || decoded.width() > kMaxSide || decoded.height() > kMaxSide)
         return;
 
     Hold(ToDisplayFormat(decoded, crMatte));
+    if (bClip) {
+        m_nWidth = declared.width();
+        m_nHeight = declared.height();
+    }
     m_strPath = strPath;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 class QPainter;
@@ -21,9 +22,11 @@ public:
     CPicture& operator=(const CPicture&) = delete;
 
     void LoadBitmapResource(int nResourceId);
-    // Transparent pixels are flattened onto crMatte. A file that cannot be read
-    // or decoded changes nothing.
-    void LoadPictureFile(const QString& strPath, const QColor& crMatte);
+    // Transparent pixels are flattened onto crMatte. Of a picture larger than
+    // shown, only the top-left shown area is kept, while Width() and Height()
+    // stay those of the whole picture. A file that cannot be read or decoded
+    // changes nothing.
+    void LoadPictureFile(const QString& strPath, const QColor& crMatte, const QSize& shown);
     bool FitToCanvas(int nWidth, int nHeight, const QColor& crBackground, bool bCentreX, bool bCentreY);
     bool CopyRectTo(QPainter& target, int x, int y, const SRect& source) const;
     void FreeBitmap();

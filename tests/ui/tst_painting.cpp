@@ -186,6 +186,30 @@ private slots:
         VERIFY_SAME(BoardDiff(dlg.Frame(), size, HomeOrder(size), picture));
     }
 
+    // Only the corner the board shows is decoded; it must match a whole decode
+    // pixel for pixel, chroma upsampling at the corner's edges included.
+    void aLargeJpegShowsExactlyWhatAWholeDecodeShows_data() { theBoardInHomeOrder_data(); }
+
+    void aLargeJpegShowsExactlyWhatAWholeDecodeShows()
+    {
+        QFETCH(int, size);
+        QImage photo(1601, 1203, QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y)
+            for (int x = 0; x < photo.width(); ++x)
+                photo.setPixel(x, y, qRgb((x * 7 + y * 3) % 256, (x * x + y) % 256, (x ^ y) % 256));
+        const QString strPath = File(QStringLiteral("photo.jpg"));
+        QVERIFY(photo.save(strPath, "JPEG", 80));
+        const QImage whole = QImage(strPath).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(whole.size(), photo.size());
+
+        UsePicture(strPath);
+        CSettings::PutDims(size);
+        CTestSlydraDlg dlg;
+        QCOMPARE(dlg.m_picture.Width(), 1601);
+        QCOMPARE(dlg.m_picture.Height(), 1203);
+        VERIFY_SAME(BoardDiff(dlg.Frame(), size, HomeOrder(size), whole));
+    }
+
     void gifJpegAndTransparentPicturesDecode()
     {
         // A GIF of a few colours, 101 x 61: odd margins round down, to (65, 85).

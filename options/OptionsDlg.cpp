@@ -52,9 +52,10 @@ void COptionsDlg::OnInitDialog()
     m_pGridSize->addItems({QStringLiteral("3x3"), QStringLiteral("4x4"), QStringLiteral("5x5")});
     // A stored size outside 3..5 leaves the list without a selection.
     m_pGridSize->setCurrentIndex(-1);
-    const int nPosition = CSettings::GetDims() - 3;
-    if (nPosition >= 0 && nPosition < m_pGridSize->count())
-        m_pGridSize->setCurrentIndex(nPosition);
+    // Compared before subtracting: a stored INT_MIN would overflow.
+    const int nDims = CSettings::GetDims();
+    if (nDims >= 3 && nDims < 3 + m_pGridSize->count())
+        m_pGridSize->setCurrentIndex(nDims - 3);
     m_pAnimation->setChecked(CSettings::GetUseAnim());
     m_pUsePicture->setChecked(CSettings::GetUsePic());
     m_pPath->setText(CSettings::GetLocation());

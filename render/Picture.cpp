@@ -1,5 +1,6 @@
 #include "render/Picture.h"
 
+#include "render/PictureFile.h"
 #include "render/PictureFit.h"
 
 #include <QFileInfo>
@@ -19,6 +20,22 @@ QImage ToDisplayFormat(const QImage& decoded, const QColor& crMatte)
     QPainter painter(&flat);
     painter.drawImage(0, 0, decoded);
     return flat;
+}
+
+// Decoders fill the rest of a file that ends early with grey or black and
+// still report success; a picture with such a hole must not replace the one
+// held.
+bool LostData(const QByteArray& format, const CPictureFile& file)
+{
+    // These readers ask for exactly the bytes they need next.
+    if (format == "bmp" || format == "png")
+        return file.ReadShort() || file.HitEnd();
+    // These ask for 4 KiB at a time and stop at their own end marker, so
+    // only a read that finds nothing left means the data ran out.
+    if (format == "jpeg" || format == "jpg" || format == "gif")
+        return file.HitEnd();
+    // The others read to the end by design and judge their data themselves.
+    return false;
 }
 
 } // namespace
@@ -55,8 +72,12 @@ void CPicture::LoadPictureFile(const QString& strPath, const QColor& crMatte, co
     if (!info.isFile() || !info.isReadable())
         return;
 
-    QImageReader reader(strPath);
-    reader.setDecideFormatFromContent(true);
+    CPictureFile file(strPath);
+    if (!file.Open())
+        return;
+    QImageReader::setAllocationLimit(kDecodeLimitMb);
+    // Read from a device, the format comes from the content, whatever the name says.
+    QImageReader reader(&file);
     reader.setAutoTransform(false);
     const QSize declared = reader.size();
     if (declared.isValid() && (declared.width() > kMaxSide || declared.height() > kMaxSide))
@@ -69,15 +90,21 @@ void CPicture::LoadPictureFile(const QString& strPath, const QColor& crMatte, co
         && (declared.width() > shown.width() || declared.height() > shown.height());
     if (bClip)
         reader.setClipRect(QRect(QPoint(0, 0), declared.boundedTo(shown)));
-    const QImage decoded = reader.read();
-    if (decoded.isNull() || decoded.width() > kMaxSide || decoded.height() > kMaxSide)
+    const QByteArray format = reader.format();
+    file.ClearWatch();
+    QImage decoded = reader.read();
+    if (decoded.isNull() || decoded.width() > kMaxSide || decoded.height() > kMaxSide
+        || LostData(format, file))
         return;
 
+    // Without a declared size the whole picture was decoded; keep only the
+    // corner shown, before it is converted to a wider pixel format.
+    const QSize whole = bClip ? declared : decoded.size();
+    if (decoded.width() > shown.width() || decoded.height() > shown.height())
+        decoded = decoded.copy(QRect(QPoint(0, 0), decoded.size().boundedTo(shown)));
     Hold(ToDisplayFormat(decoded, crMatte));
-    if (bClip) {
-        m_nWidth = declared.width();
-        m_nHeight = declared.height();
-    }
+    m_nWidth = whole.width();
+    m_nHeight = whole.height();
     m_strPath = strPath;
 }
 

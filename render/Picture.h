@@ -15,6 +15,12 @@ class CPicture
 {
 public:
     static constexpr int kMaxSide = 10000;
+    // The most one decode may allocate for its pixels, in MB. Pictures larger
+    // than the canvas decode only their shown corner where the format can
+    // (JPEG), so this bounds the formats that must decode whole: 128 MB holds
+    // a 33-megapixel picture at 4 bytes a pixel, more than a 24-megapixel
+    // photo, while a 10000 x 10000 header (400 MB) is refused unallocated.
+    static constexpr int kDecodeLimitMb = 128;
 
     CPicture() = default;
     virtual ~CPicture();

@@ -35,7 +35,8 @@ CScoreTable::~CScoreTable()
 void CScoreTable::LoadStats()
 {
     QFile file(m_strPath);
-    if (m_strPath.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    // Only a regular file: a FIFO would block the start, a device never end.
+    if (m_strPath.isEmpty() || !QFileInfo(m_strPath).isFile() || !file.open(QIODevice::ReadOnly)) {
         SetDefaults();
         return;
     }
@@ -58,11 +59,16 @@ void CScoreTable::SaveStats() const
         return;
     // A fresh machine has no data folder yet; without it no record would
     // ever be kept.
-    if (!QDir().mkpath(QFileInfo(m_strPath).absolutePath()))
+    const QFileInfo target(m_strPath);
+    if (!QDir().mkpath(target.absolutePath()))
+        return;
+    // A folder, FIFO or device standing where the file belongs is not ours to replace.
+    if (target.exists() && !target.isFile())
         return;
 
     // Written beside the old file and renamed over it on commit, so a write
-    // that fails part way leaves the previous records whole.
+    // that fails part way, or a game killed while writing, leaves the previous
+    // records whole.
     QSaveFile file(m_strPath);
     if (!file.open(QIODevice::WriteOnly))
         return;

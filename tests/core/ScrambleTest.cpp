@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -103,6 +104,25 @@ TEST(Scramble, SameSeedSameBoardWhateverTheBoardHeldBefore)
         board.Scramble(runtime, 1234u);
         EXPECT_EQ(board.m_cells, first);
     }
+}
+
+// The game deals from the C runtime's generator; a copy of it that drifted
+// from srand and rand would deal other boards than before.
+TEST(Scramble, TheRuntimeGeneratorDealsTheNumbersOfSrandAndRand)
+{
+    CRuntimeRandom runtime;
+    for (unsigned int seed : {0u, 1u, 1234u, 0x7fffffffu, 0xffffffffu}) {
+        runtime.Seed(seed);
+        std::srand(seed);
+        for (int i = 0; i < 3 * CBoard::kScrambleSteps; ++i)
+            ASSERT_EQ(runtime.Next(), std::rand()) << "seed " << seed << ", number " << i;
+    }
+    // Reseeding starts the sequence over, as srand does.
+    runtime.Seed(99u);
+    const int first = runtime.Next();
+    runtime.Next();
+    runtime.Seed(99u);
+    EXPECT_EQ(runtime.Next(), first);
 }
 
 TEST(Scramble, TheScrambledBoardCanBeSolvedByLegalSlides)

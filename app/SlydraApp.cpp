@@ -11,7 +11,9 @@ CSlydraApp::CSlydraApp(int& argc, char** argv)
     setOrganizationName(QStringLiteral("Brevik"));
     setApplicationName(QStringLiteral("Slydra"));
     setApplicationVersion(QStringLiteral("1.1"));
-    setDesktopFileName(QStringLiteral("slydra"));
+    // The desktop entry's id: Wayland compositors match the window to its menu
+    // entry by it (on X11 the desktop entry's StartupWMClass matches "Slydra").
+    setDesktopFileName(QStringLiteral("io.github.brevik.Slydra"));
 }
 
 int CSlydraApp::InitInstance()

@@ -25,7 +25,11 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
     , m_tick(&TickCount)
 {
     setWindowTitle(QStringLiteral("Slydra"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/slydra-32.png")));
+    // Every size drawn for it, so that a dock or task bar never has to scale one.
+    QIcon icon;
+    for (int nSize : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/slydra-%1.png").arg(nSize), QSize(nSize, nSize));
+    setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight + kMenuBarHeight);
     OnInitDialog();
 }

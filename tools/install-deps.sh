@@ -9,6 +9,8 @@ packages=(
   libgtest-dev googletest                  # core tests
   xvfb xauth libx11-dev libxtst-dev        # end-to-end test in a real X window
   fonts-dejavu-core                        # a font, so labels and menus render text
+  dpkg-dev file                            # the Debian package: dpkg-shlibdeps, and file for CPack
+  desktop-file-utils appstream groff-base  # checks of the desktop entry, the metadata and the manual page
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then

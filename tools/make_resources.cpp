@@ -1,5 +1,6 @@
 // Draws the game's built-in pictures: the three 16-colour letter sheets
-// (bitmaps/144.bmp, 145.bmp, 147.bmp) and the application icon (icons/slydra-N.png).
+// (bitmaps/144.bmp, 145.bmp, 147.bmp) and the application icon (icons/slydra-N.png,
+// N = 16, 32, 48, 64, 128 and 256, each drawn at its own size).
 // Everything is drawn from code, without system fonts, so every machine makes the same files.
 
 #include <QDir>
@@ -481,7 +482,7 @@ int main(int argc, char** argv)
             bOk = false;
         }
     }
-    for (int nSize : {16, 32}) {
+    for (int nSize : {16, 32, 48, 64, 128, 256}) {
         const QString strPath = outDir.filePath(QString("icons/slydra-%1.png").arg(nSize));
         if (!WritePng(strPath, DrawIcon(nSize))) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(strPath));

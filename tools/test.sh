@@ -2,7 +2,8 @@
 # Builds Slydra with AddressSanitizer and UndefinedBehaviorSanitizer, installs it
 # into a staging prefix, and runs the whole test suite on that build: the core
 # tests, the widget tests on the offscreen platform and the installed game in a
-# real X window under Xvfb. This is what CI runs. Exits non-zero on any failure.
+# real X window under Xvfb; then the Debian package (tools/package-check.sh).
+# This is what CI runs. Exits non-zero on any failure.
 #
 # SLYDRA_WERROR=0 builds with warnings reported but not fatal.
 set -euo pipefail
@@ -39,3 +40,6 @@ cmake --install "$build" --prefix "$build/stage"
 
 echo "test.sh: built and installed in $((SECONDS - start)) s; running the tests"
 ctest --test-dir "$build" --output-on-failure -j2 --timeout 600
+
+# The Debian package, installed with apt, played and removed again.
+bash tools/package-check.sh

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "options/Settings.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
@@ -41,6 +43,18 @@ CTestSlydraDlg::CTestSlydraDlg() = default;
 QImage CTestSlydraDlg::Frame()
 {
     return grab(ClientRect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void CTestSlydraDlg::StartKnownGame()
+{
+    CSettings::PutDims(3);
+    CSettings::PutUseAnim(false);
+    SetRandomSource(&m_zero);
+    m_options = [] { return true; };
+    OnOptions();
+    OnNewGame();
+    m_options = nullptr;
+    QCOMPARE(m_board.m_cells, (std::vector<int>{0, 8, 1, 3, 4, 2, 6, 7, 5}));
 }
 
 void CTestSlydraDlg::Tap(int nRow, int nCol)

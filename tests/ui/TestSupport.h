@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SlydraDlg.h"
+#include "board/RandomSource.h"
 #include "scores/ScoreTable.h"
 
 #include <QColor>
@@ -29,6 +30,14 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Always draws 0: each step of the scramble takes the first neighbour.
+class CZeroRandom : public CRandomSource
+{
+public:
+    void Seed(unsigned int) override {}
+    int Next() override { return 0; }
+};
+
 // The main window with its questions answered by the test and timers that
 // only tick when the test says so.
 class CTestSlydraDlg : public CSlydraDlg
@@ -51,6 +60,9 @@ public:
 
     // The client area as the player sees it, in logical pixels.
     QImage Frame();
+    // A 3x3 game without animation dealt by a generator of zeros: blank in
+    // cell 1, solved by tapping (0, 2), (1, 2) and (2, 2) in turn.
+    void StartKnownGame();
     // Taps the cell at (row, col) with the mouse.
     void Tap(int nRow, int nCol);
     bool Ticking(unsigned int nIDEvent) const { return m_running.count(nIDEvent) != 0; }
@@ -70,6 +82,7 @@ protected:
 
 private:
     std::set<unsigned int> m_running;
+    CZeroRandom m_zero;
 };
 
 // Closes the next modal dialog that opens, after fn has worked on it.

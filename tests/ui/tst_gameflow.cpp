@@ -14,13 +14,6 @@
 
 namespace {
 
-class CZeroRandom : public CRandomSource
-{
-public:
-    void Seed(unsigned int) override {}
-    int Next() override { return 0; }
-};
-
 const QString kResign = QStringLiteral("Slydra: Do you want to resign this game?");
 
 } // namespace
@@ -31,20 +24,6 @@ class GameFlowTest : public QObject
 
 private:
     CTestEnvironment* m_env = nullptr;
-    CZeroRandom m_zero;
-
-    // A 3x3 game dealt by a generator of zeros: blank in cell 1, solved by
-    // tapping cells 2, 5 and 8 in turn.
-    void StartKnownGame(CTestSlydraDlg& dlg)
-    {
-        CSettings::PutDims(3);
-        CSettings::PutUseAnim(false);
-        dlg.SetRandomSource(&m_zero);
-        dlg.m_options = [] { return true; };
-        dlg.OnOptions();
-        dlg.OnNewGame();
-        QCOMPARE(dlg.m_board.m_cells, (std::vector<int>{0, 8, 1, 3, 4, 2, 6, 7, 5}));
-    }
 
 private slots:
     void initTestCase() { m_env = new CTestEnvironment; }
@@ -156,7 +135,7 @@ private slots:
     void completingTheGridCountsTheLastMoveThenStopsTheGame()
     {
         CTestSlydraDlg dlg;
-        StartKnownGame(dlg);
+        dlg.StartKnownGame();
         dlg.OnTimer(CSlydraDlg::kClockTimerId);
         dlg.Tap(0, 2);
         dlg.Tap(1, 2);
@@ -190,7 +169,7 @@ private slots:
     void theLastMoveIsCountedBeforeTheSlideEnds()
     {
         CTestSlydraDlg dlg;
-        StartKnownGame(dlg);
+        dlg.StartKnownGame();
         CSettings::PutUseAnim(true);
         dlg.Tap(0, 2);
         QVERIFY(dlg.m_slide.m_bActive);

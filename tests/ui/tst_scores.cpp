@@ -22,13 +22,6 @@
 
 namespace {
 
-class CZeroRandom : public CRandomSource
-{
-public:
-    void Seed(unsigned int) override {}
-    int Next() override { return 0; }
-};
-
 const QString kAnonymous = QStringLiteral("Anonymous");
 
 QString Completed(const QString& strTime, int nMoves)
@@ -124,20 +117,6 @@ class ScoresTest : public QObject
 
 private:
     CTestEnvironment* m_env = nullptr;
-    CZeroRandom m_zero;
-
-    // A 3x3 game dealt by a generator of zeros: blank in cell 1, solved by
-    // tapping cells 2, 5 and 8 in turn.
-    void StartKnownGame(CTestSlydraDlg& dlg)
-    {
-        CSettings::PutDims(3);
-        CSettings::PutUseAnim(false);
-        dlg.SetRandomSource(&m_zero);
-        dlg.m_options = [] { return true; };
-        dlg.OnOptions();
-        dlg.OnNewGame();
-        QCOMPARE(dlg.m_board.m_cells, (std::vector<int>{0, 8, 1, 3, 4, 2, 6, 7, 5}));
-    }
 
     // Plays the known game to the end in three moves and nSeconds seconds;
     // act works on the Congratulations dialog, which is closed afterwards if
@@ -145,7 +124,7 @@ private:
     SCongratulations Solve(CTestSlydraDlg& dlg, int nSeconds, std::function<void(CCongratulationsDlg*)> act = {})
     {
         SCongratulations seen;
-        StartKnownGame(dlg);
+        dlg.StartKnownGame();
         if (QTest::currentTestFailed())
             return seen;
         for (int tick = 0; tick < nSeconds; ++tick)
@@ -268,7 +247,7 @@ private slots:
         CTestSlydraDlg dlg;
         dlg.m_scores.SetMovesRecord(0, 3, QStringLiteral("Mover"));
         dlg.m_scores.SetTimeRecord(0, 2, QStringLiteral("Timer"));
-        StartKnownGame(dlg);
+        dlg.StartKnownGame();
         dlg.OnTimer(CSlydraDlg::kClockTimerId);
         dlg.OnTimer(CSlydraDlg::kClockTimerId);
         dlg.Tap(0, 2);

@@ -19,13 +19,6 @@ namespace {
 constexpr int kTaps = 100000;
 constexpr std::uint32_t kSeed = 20240607u;
 
-class CZeroRandom : public CRandomSource
-{
-public:
-    void Seed(unsigned int) override {}
-    int Next() override { return 0; }
-};
-
 // Closes every dialog as soon as it shows: the Congratulations dialog (with
 // the name left as offered) and the Best Scores dialog.
 class CDialogCloser : public QObject

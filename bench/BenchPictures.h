@@ -14,8 +14,6 @@ constexpr int kSmallWidth = 640;
 constexpr int kSmallHeight = 480;
 
 QImage PhotoLike(int nWidth, int nHeight);
-// A GIF with a 256-colour table and LZW compression, as image programs write.
-bool SaveGif(const QImage& image, const QString& strPath);
 
 // Writes photo24mp.jpg (baseline JPEG, quality 90, as cameras write), the
 // same photo as a progressive JPEG (as web pages often serve them),

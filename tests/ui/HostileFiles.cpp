@@ -1,6 +1,7 @@
 #include "HostileFiles.h"
 
 #include "TestPictures.h"
+#include "tools/GifWriter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -233,7 +234,7 @@ QList<SCase> WholePictures()
             squares.setPixel(x, y, qRgb((x / 8) * 16, (y / 8) * 16, 128));
     const QString strGif = QDir::temp().filePath(QStringLiteral("slydra-hostile-%1.gif").arg(QCoreApplication::applicationPid()));
     QByteArray gif;
-    if (TestPictures::SaveGif(squares, strGif)) {
+    if (CGifWriter::Save(squares, strGif)) {
         QFile file(strGif);
         if (file.open(QIODevice::ReadOnly))
             gif = file.readAll();

@@ -11,7 +11,4 @@ namespace TestPictures {
 // on each channel, so no two pixels of a picture up to 4096 wide share a colour.
 QImage Coordinates(int nWidth, int nHeight, int nShift = 0);
 
-// Writes an image of at most 256 colours as a GIF; false when it cannot.
-bool SaveGif(const QImage& image, const QString& strPath);
-
 } // namespace TestPictures

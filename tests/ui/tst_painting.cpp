@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "options/Settings.h"
+#include "tools/GifWriter.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -219,7 +220,7 @@ private slots:
                 stripes.setPixel(x, y, (x / 3 + y / 5) % 3 == 0 ? qRgb(255, 0, 0)
                                        : (x + y) % 2             ? qRgb(0, 128, 0)
                                                                  : qRgb(10, 20, 30));
-        QVERIFY(TestPictures::SaveGif(stripes, File(QStringLiteral("stripes.gif"))));
+        QVERIFY(CGifWriter::Save(stripes, File(QStringLiteral("stripes.gif"))));
         UsePicture(File(QStringLiteral("stripes.gif")));
         {
             CTestSlydraDlg dlg;

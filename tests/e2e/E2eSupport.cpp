@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <iterator>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -401,6 +402,19 @@ void ChooseMenu(Display* dpy, Window win, int menuX, int nEntry, int nEntries)
     // The entries share the menu's height evenly, give or take its frame.
     const SRectangle rect = WindowRect(dpy, menu);
     Click(dpy, rect.x + rect.width / 2, rect.y + rect.height * (2 * nEntry + 1) / (2 * nEntries));
+}
+
+bool SGameSource::Take(const std::string& key, const std::string& value)
+{
+    std::string* fields[] = {&prefix, &buildDir, &builtBinary, &xvfb, &cmake};
+    const char* names[] = {"--prefix", "--build-dir", "--built-binary", "--xvfb", "--cmake"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        if (key == names[i]) {
+            *fields[i] = value;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace E2e

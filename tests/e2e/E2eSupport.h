@@ -44,6 +44,20 @@ void ExpectCleanExit(double seconds);
 std::string InstalledBinary(const std::string& prefix, const std::string& builtBinary, const std::string& buildDir,
                             const std::string& cmake);
 
+// Where the game under test comes from, and what runs it: the options
+// --prefix, --build-dir, --built-binary, --xvfb and --cmake.
+struct SGameSource {
+    std::string prefix;
+    std::string buildDir;
+    std::string builtBinary;
+    std::string xvfb = "/usr/bin/Xvfb";
+    std::string cmake = "cmake";
+
+    // True when key is one of those options; its value is then kept.
+    bool Take(const std::string& key, const std::string& value);
+    std::string Binary() const { return InstalledBinary(prefix, builtBinary, buildDir, cmake); }
+};
+
 // ---- windows ---------------------------------------------------------------
 
 struct SShot {

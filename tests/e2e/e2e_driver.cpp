@@ -171,11 +171,7 @@ void CheckDesktopIdentity(Display* dpy, Window win, const std::string& binary, c
 // ---- the run ---------------------------------------------------------------
 
 struct Options {
-    std::string prefix;
-    std::string buildDir;
-    std::string builtBinary;
-    std::string xvfb = "/usr/bin/Xvfb";
-    std::string cmake = "cmake";
+    SGameSource game;
     std::string desktopId;
     long statsBytes = -1;
 };
@@ -186,17 +182,9 @@ Options ParseArgs(int argc, char** argv)
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
         const std::string value = argv[i + 1];
-        if (key == "--prefix")
-            opts.prefix = value;
-        else if (key == "--build-dir")
-            opts.buildDir = value;
-        else if (key == "--built-binary")
-            opts.builtBinary = value;
-        else if (key == "--xvfb")
-            opts.xvfb = value;
-        else if (key == "--cmake")
-            opts.cmake = value;
-        else if (key == "--desktop-id")
+        if (opts.game.Take(key, value))
+            continue;
+        if (key == "--desktop-id")
             opts.desktopId = value;
         else if (key == "--stats-bytes")
             opts.statsBytes = std::stol(value);
@@ -216,8 +204,8 @@ int main(int argc, char** argv)
     // No animation: a tap shows its result in one frame.
     WriteFile(workDir + "/config/Brevik/Slydra.conf", "[Settings]\nDims=4\nUseAnim=0\n");
 
-    const std::string binary = InstalledBinary(opts.prefix, opts.builtBinary, opts.buildDir, opts.cmake);
-    const std::string display = StartXvfb(opts.xvfb);
+    const std::string binary = opts.game.Binary();
+    const std::string display = StartXvfb(opts.game.xvfb);
     Step("Xvfb runs on display " + display);
     Display* dpy = Connect(display);
 

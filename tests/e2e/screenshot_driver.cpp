@@ -187,11 +187,7 @@ void CloseDialog(Display* dpy, Window dialog)
 }
 
 struct Options {
-    std::string prefix;
-    std::string buildDir;
-    std::string builtBinary;
-    std::string xvfb = "/usr/bin/Xvfb";
-    std::string cmake = "cmake";
+    SGameSource game;
     std::string out;
 };
 
@@ -201,17 +197,9 @@ Options ParseArgs(int argc, char** argv)
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string key = argv[i];
         const std::string value = argv[i + 1];
-        if (key == "--prefix")
-            opts.prefix = value;
-        else if (key == "--build-dir")
-            opts.buildDir = value;
-        else if (key == "--built-binary")
-            opts.builtBinary = value;
-        else if (key == "--xvfb")
-            opts.xvfb = value;
-        else if (key == "--cmake")
-            opts.cmake = value;
-        else if (key == "--out")
+        if (opts.game.Take(key, value))
+            continue;
+        if (key == "--out")
             opts.out = value;
         else
             Fail("unknown argument " + key);
@@ -236,8 +224,8 @@ int main(int argc, char** argv)
     QDir().mkpath(QString::fromStdString(workDir + "/data/Brevik/Slydra"));
     WriteFile(workDir + "/data/Brevik/Slydra/Stats.bin", CraftedStats());
 
-    const std::string binary = InstalledBinary(opts.prefix, opts.builtBinary, opts.buildDir, opts.cmake);
-    const std::string display = StartXvfb(opts.xvfb);
+    const std::string binary = opts.game.Binary();
+    const std::string display = StartXvfb(opts.game.xvfb);
     Step("Xvfb runs on display " + display);
     Display* dpy = Connect(display);
 

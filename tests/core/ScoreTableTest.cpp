@@ -1,5 +1,6 @@
 #include "scores/ScoreTable.h"
 #include "scores/StatsCodec.h"
+#include "StatsFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -25,22 +26,6 @@ static void PrintTo(const SStatsRecords& records, std::ostream* os)
 }
 
 namespace {
-
-QByteArray DefaultFile()
-{
-    return QByteArray::fromHex("0F270000 0F0E0000").repeated(3)
-        + QByteArray::fromHex("FFFEFF09 41006E006F006E0079006D006F0075007300").repeated(6);
-}
-
-SStatsRecords DefaultRecords()
-{
-    SStatsRecords records;
-    records.leastMoves = {9999, 9999, 9999};
-    records.fastestTime = {3599, 3599, 3599};
-    records.movesName = {"Anonymous", "Anonymous", "Anonymous"};
-    records.timeName = {"Anonymous", "Anonymous", "Anonymous"};
-    return records;
-}
 
 // Distinct in every field, so a value stored in the wrong place shows.
 SStatsRecords SampleRecords()
@@ -133,7 +118,7 @@ protected:
 TEST_F(ScoreTableTest, FirstRunHoldsTheDefaults)
 {
     CScoreTable table(m_strPath);
-    EXPECT_EQ(Snapshot(table), DefaultRecords());
+    EXPECT_EQ(Snapshot(table), DefaultStatsRecords());
 }
 
 TEST_F(ScoreTableTest, SettersTouchOnlyTheirLevelAndKind)
@@ -142,7 +127,7 @@ TEST_F(ScoreTableTest, SettersTouchOnlyTheirLevelAndKind)
     table.SetMovesRecord(1, 42, "Moves");
     table.SetTimeRecord(2, 61, "Time");
 
-    SStatsRecords expected = DefaultRecords();
+    SStatsRecords expected = DefaultStatsRecords();
     expected.leastMoves[1] = 42;
     expected.movesName[1] = "Moves";
     expected.fastestTime[2] = 61;
@@ -174,7 +159,7 @@ TEST_F(ScoreTableTest, SetDefaultsResetsEveryRecord)
     CScoreTable table(m_strPath);
     Store(table, SampleRecords());
     table.SetDefaults();
-    EXPECT_EQ(Snapshot(table), DefaultRecords());
+    EXPECT_EQ(Snapshot(table), DefaultStatsRecords());
 }
 
 // ---- The file between runs ------------------------------------------------
@@ -182,7 +167,7 @@ TEST_F(ScoreTableTest, SetDefaultsResetsEveryRecord)
 TEST_F(ScoreTableTest, ExitWithDefaultsWritesThe156ByteFile)
 {
     { CScoreTable table(m_strPath); }
-    EXPECT_EQ(ReadFile(m_strPath).toHex(' '), DefaultFile().toHex(' '));
+    EXPECT_EQ(ReadFile(m_strPath).toHex(' '), DefaultStatsFile().toHex(' '));
 }
 
 TEST_F(ScoreTableTest, RecordsOfOneRunLoadInTheNext)
@@ -202,7 +187,7 @@ TEST_F(ScoreTableTest, ResetThenExitLeavesTheDefaultFile)
         CScoreTable table(m_strPath);
         table.SetDefaults();
     }
-    EXPECT_EQ(ReadFile(m_strPath).toHex(' '), DefaultFile().toHex(' '));
+    EXPECT_EQ(ReadFile(m_strPath).toHex(' '), DefaultStatsFile().toHex(' '));
 }
 
 TEST_F(ScoreTableTest, HandheldFileIsRewrittenWithWideNames)
@@ -248,21 +233,21 @@ TEST_F(ScoreTableTest, MissingFolderIsCreatedAtExit)
     const QString strPath = PathIn("Brevik/Slydra/Stats.bin");
     {
         CScoreTable table(strPath);
-        EXPECT_EQ(Snapshot(table), DefaultRecords());
+        EXPECT_EQ(Snapshot(table), DefaultStatsRecords());
     }
-    EXPECT_EQ(ReadFile(strPath).toHex(' '), DefaultFile().toHex(' '));
+    EXPECT_EQ(ReadFile(strPath).toHex(' '), DefaultStatsFile().toHex(' '));
 }
 
 TEST_F(ScoreTableTest, EveryTruncatedFileLoadsAllDefaults)
 {
     CScoreTable table(m_strPath);
-    const QByteArray whole = DefaultFile();
+    const QByteArray whole = DefaultStatsFile();
     for (qsizetype n = 0; n < whole.size(); ++n) {
         // Start from other values so a load that stops part way shows.
         Store(table, SampleRecords());
         WriteFile(m_strPath, whole.left(n));
         table.LoadStats();
-        ASSERT_EQ(Snapshot(table), DefaultRecords()) << "file of " << n << " bytes";
+        ASSERT_EQ(Snapshot(table), DefaultStatsRecords()) << "file of " << n << " bytes";
     }
 }
 
@@ -272,7 +257,7 @@ TEST_F(ScoreTableTest, HugeLengthPrefixLoadsAllDefaults)
     WriteFile(m_strPath, QByteArray::fromHex("05000000").repeated(6)
                              + QByteArray::fromHex("FFFEFF FFFFFF FFFFFF7F") + QByteArray(100, 'a'));
     CScoreTable table(m_strPath);
-    EXPECT_EQ(Snapshot(table), DefaultRecords());
+    EXPECT_EQ(Snapshot(table), DefaultStatsRecords());
 }
 
 TEST_F(ScoreTableTest, DirectoryInPlaceOfTheFile)
@@ -280,7 +265,7 @@ TEST_F(ScoreTableTest, DirectoryInPlaceOfTheFile)
     ASSERT_TRUE(QDir().mkpath(m_strPath));
     {
         CScoreTable table(m_strPath);
-        EXPECT_EQ(Snapshot(table), DefaultRecords());
+        EXPECT_EQ(Snapshot(table), DefaultStatsRecords());
         table.SetMovesRecord(0, 5, "lost");
     }
     EXPECT_TRUE(QFileInfo(m_strPath).isDir());
@@ -292,7 +277,7 @@ TEST_F(ScoreTableTest, FolderThatIsARegularFile)
     WriteFile(strBlocker, "not a folder");
     {
         CScoreTable table(strBlocker + "/Stats.bin");
-        EXPECT_EQ(Snapshot(table), DefaultRecords());
+        EXPECT_EQ(Snapshot(table), DefaultStatsRecords());
     }
     EXPECT_EQ(ReadFile(strBlocker), QByteArray("not a folder"));
 }

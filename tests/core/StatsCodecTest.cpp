@@ -1,4 +1,5 @@
 #include "scores/StatsCodec.h"
+#include "StatsFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,6 @@ QByteArray Hex(const char* text)
 {
     // fromHex skips the spaces, which keep the byte groups readable.
     return QByteArray::fromHex(text);
-}
-
-QByteArray DefaultFile()
-{
-    return Hex("0F270000 0F0E0000").repeated(3)
-        + Hex("FFFEFF09 41006E006F006E0079006D006F0075007300").repeated(6);
-}
-
-SStatsRecords DefaultRecords()
-{
-    SStatsRecords records;
-    records.leastMoves = {9999, 9999, 9999};
-    records.fastestTime = {3599, 3599, 3599};
-    records.movesName = {"Anonymous", "Anonymous", "Anonymous"};
-    records.timeName = {"Anonymous", "Anonymous", "Anonymous"};
-    return records;
 }
 
 // A whole file whose last name is given as raw bytes and whose other five
@@ -53,9 +38,9 @@ QString Repeated(QChar unit, qsizetype nCount)
 
 TEST(StatsCodecBytes, DefaultRecordsAreThe156ByteFile)
 {
-    const QByteArray bytes = CStatsCodec::Encode(DefaultRecords());
+    const QByteArray bytes = CStatsCodec::Encode(DefaultStatsRecords());
     EXPECT_EQ(bytes.size(), 156);
-    EXPECT_EQ(bytes.toHex(' '), DefaultFile().toHex(' '));
+    EXPECT_EQ(bytes.toHex(' '), DefaultStatsFile().toHex(' '));
 }
 
 TEST(StatsCodecBytes, IntegersInterleavedByLevelAndNamesGrouped)
@@ -74,7 +59,7 @@ TEST(StatsCodecBytes, IntegersInterleavedByLevelAndNamesGrouped)
 
 TEST(StatsCodecBytes, IntegersAreSignedLittleEndian)
 {
-    SStatsRecords records = DefaultRecords();
+    SStatsRecords records = DefaultStatsRecords();
     records.leastMoves = {-1, INT_MIN, INT_MAX};
     records.fastestTime = {0, 0x12345678, -2};
 
@@ -186,7 +171,7 @@ TEST(StatsCodecLegacy, EightBitAndWideNamesMixInOneFile)
 TEST(StatsCodecFaults, TruncationsAreRejected)
 {
     // A name in each prefix form, the 32-bit one last.
-    SStatsRecords records = DefaultRecords();
+    SStatsRecords records = DefaultStatsRecords();
     records.movesName[1] = Repeated('q', 300);
     records.timeName[2] = Repeated('r', 0x10000);
     const QByteArray bytes = CStatsCodec::Encode(records);
@@ -229,7 +214,7 @@ TEST(StatsCodecFaults, BytesAfterTheSixthNameAreIgnored)
 {
     // The handheld's reader stopped after the sixth name, so a file with
     // anything after it still held valid records there.
-    const std::optional<SStatsRecords> records = CStatsCodec::Decode(DefaultFile() + "trailing");
+    const std::optional<SStatsRecords> records = CStatsCodec::Decode(DefaultStatsFile() + "trailing");
     ASSERT_TRUE(records.has_value());
-    EXPECT_EQ(*records, DefaultRecords());
+    EXPECT_EQ(*records, DefaultStatsRecords());
 }

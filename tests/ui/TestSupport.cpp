@@ -3,6 +3,8 @@
 #include "options/Settings.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEvent>
 #include <QFile>
 #include <QMouseEvent>
 #include <QSettings>
@@ -87,6 +89,26 @@ unsigned int CTestSlydraDlg::SetTimer(unsigned int nIDEvent, int)
 void CTestSlydraDlg::KillTimer(unsigned int nIDEvent)
 {
     m_running.erase(nIDEvent);
+}
+
+CDialogCounter::CDialogCounter()
+{
+    qApp->installEventFilter(this);
+}
+
+CDialogCounter::~CDialogCounter()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool CDialogCounter::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    auto* pDialog = qobject_cast<QDialog*>(pWatched);
+    if (pEvent->type() == QEvent::Show && pDialog && pDialog->isWindow()) {
+        ++m_nShown;
+        QMetaObject::invokeMethod(pDialog, &QDialog::close, Qt::QueuedConnection);
+    }
+    return false;
 }
 
 namespace {

@@ -85,5 +85,18 @@ private:
     CZeroRandom m_zero;
 };
 
+// Counts every dialog that is shown, and closes it so that none can hang the test.
+class CDialogCounter : public QObject
+{
+public:
+    CDialogCounter();
+    ~CDialogCounter() override;
+
+    int m_nShown = 0;
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+};
+
 // Closes the next modal dialog that opens, after fn has worked on it.
 void WhenModalOpens(std::function<void(QWidget*)> fn);

@@ -45,27 +45,6 @@ bool ResetPeakMemory()
     return static_cast<bool>(clear);
 }
 
-// Counts every dialog that is shown, and closes it so that none can hang the test.
-class CDialogCounter : public QObject
-{
-public:
-    CDialogCounter() { qApp->installEventFilter(this); }
-    ~CDialogCounter() override { qApp->removeEventFilter(this); }
-
-    int m_nShown = 0;
-
-protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
-    {
-        auto* pDialog = qobject_cast<QDialog*>(pWatched);
-        if (pEvent->type() == QEvent::Show && pDialog && pDialog->isWindow()) {
-            ++m_nShown;
-            QMetaObject::invokeMethod(pDialog, &QDialog::close, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
 // What the board shows and what the tile picture holds.
 struct SShown
 {

@@ -56,27 +56,6 @@ bool SetImmutable(const QString& strPath, bool bOn)
     return bDone;
 }
 
-// Notes every dialog that is shown, and closes it.
-class CDialogCounter : public QObject
-{
-public:
-    CDialogCounter() { qApp->installEventFilter(this); }
-    ~CDialogCounter() override { qApp->removeEventFilter(this); }
-
-    int m_nShown = 0;
-
-protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
-    {
-        auto* pDialog = qobject_cast<QDialog*>(pWatched);
-        if (pEvent->type() == QEvent::Show && pDialog && pDialog->isWindow()) {
-            ++m_nShown;
-            QMetaObject::invokeMethod(pDialog, &QDialog::close, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 // Saving the records when the save is killed, the file or folder is read-only

@@ -6,6 +6,7 @@
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
+#include "render/BuiltInImage.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
 
@@ -25,10 +26,11 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
     , m_tick(&TickCount)
 {
     setWindowTitle(QStringLiteral("Slydra"));
-    // Every size drawn for it, so that a dock or task bar never has to scale one.
+    // The sizes a window manager shows for a window; launchers and docks take
+    // the installed theme icon.
     QIcon icon;
-    for (int nSize : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/slydra-%1.png").arg(nSize), QSize(nSize, nSize));
+    for (int nSize : {16, 32, 48, 64, 128})
+        icon.addPixmap(QPixmap::fromImage(ReadBuiltInImage(QStringLiteral(":/icons/slydra-%1.png").arg(nSize), "PNG")));
     setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight + kMenuBarHeight);
     OnInitDialog();

@@ -1,5 +1,6 @@
 #include "render/Picture.h"
 
+#include "render/BuiltInImage.h"
 #include "render/PictureFile.h"
 #include "render/PictureFit.h"
 
@@ -55,7 +56,7 @@ void CPicture::Hold(QImage image)
 
 void CPicture::LoadBitmapResource(int nResourceId)
 {
-    QImage sheet(QStringLiteral(":/bitmaps/%1.bmp").arg(nResourceId));
+    const QImage sheet = ReadBuiltInImage(QStringLiteral(":/bitmaps/%1.bmp").arg(nResourceId), "BMP");
     if (sheet.isNull())
         return;
     Hold(sheet.convertToFormat(kDisplayFormat));

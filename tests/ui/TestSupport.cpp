@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "options/Settings.h"
+#include "ui/SlydraStyle.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -24,6 +25,7 @@ CTestEnvironment::CTestEnvironment()
     // The stats file lives in the application's data folder under here.
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
 
+    CSlydraStyle::Install();
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Button, kFace);
     palette.setColor(QPalette::Dark, kShadow);

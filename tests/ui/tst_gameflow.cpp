@@ -6,6 +6,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QProxyStyle>
+#include <QToolButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +32,29 @@ private slots:
     void initTestCase() { m_env = new CTestEnvironment; }
     void cleanupTestCase() { delete m_env; }
     void init() { m_env->ClearSettings(); }
+
+    // First, while this process has shown nothing else: the first frame needs
+    // no image format plugin (they are loaded when a picture file is opened).
+    void startsWithoutImageFormatPlugins()
+    {
+        CTestSlydraDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(!maps.readAll().contains("/imageformats/"), "an image format plugin was loaded");
+        QCOMPARE(dlg.windowIcon().availableSizes(),
+                 (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128)}));
+
+        // The menu bar's overflow arrow, made when first drawn, is the desktop style's own.
+        auto* pArrow = dlg.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(pArrow);
+        const auto* pStyle = qobject_cast<const QProxyStyle*>(QApplication::style());
+        QVERIFY(pStyle);
+        const QIcon own = pStyle->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QVERIFY(!own.isNull());
+        QCOMPARE(pArrow->icon().pixmap(16, 16).toImage(), own.pixmap(16, 16).toImage());
+    }
 
     void startsIdleInHomeOrderAtTheStoredSize()
     {

@@ -3,6 +3,9 @@
 # (bench/baseline_dialog.cpp), in a private Xvfb, runs interleaved:
 #
 #   baseline  the empty 240 x 294 dialog
+#   text      the same dialog showing the text of the game's first frame (its
+#             menu bar and labels) in plain Qt widgets: the cost of Qt's font
+#             system, which any window with text pays (shown for information)
 #   game      Slydra with the built-in letter sheet (first start settings)
 #   photo     Slydra with a 24-megapixel JPEG as the tile picture
 #   progressive  the same photo as a progressive JPEG (shown for information:
@@ -89,7 +92,7 @@ done
 
 # Each kind of run has its own settings and data folders, as on a fresh
 # account; the game's stats file is written by the first (warm-up) run.
-for kind in baseline game photo progressive; do
+for kind in baseline text game photo progressive; do
   mkdir -p "$work/$kind/config/Brevik" "$work/$kind/data" "$work/$kind/runtime"
   chmod 700 "$work/$kind/runtime"
 done
@@ -97,13 +100,14 @@ printf '[Settings]\nUsePic=1\nLocation=%s\n' "$photo" >"$work/photo/config/Brevi
 printf '[Settings]\nUsePic=1\nLocation=%s\n' "$progressive" >"$work/progressive/config/Brevik/Slydra.conf"
 
 run() {  # kind -> "frame_ms maxrss_kb"
-  local kind=$1 program=$game
-  [ "$kind" = baseline ] && program=$baseline
+  local kind=$1 program=("$game")
+  [ "$kind" = baseline ] && program=("$baseline")
+  [ "$kind" = text ] && program=("$baseline" --text)
   local out
   out=$(env DISPLAY=":$display" QT_QPA_PLATFORM=xcb \
           XDG_CONFIG_HOME="$work/$kind/config" XDG_DATA_HOME="$work/$kind/data" \
           XDG_RUNTIME_DIR="$work/$kind/runtime" \
-          "$probe" --settle-ms "$settle_ms" -- "$program") \
+          "$probe" --settle-ms "$settle_ms" -- "${program[@]}") \
     || { echo "measure-startup: the $kind run failed" >&2; exit 1; }
   local frame=${out#*frame_ms=}; frame=${frame%% *}
   local rss=${out#*maxrss_kb=}; rss=${rss%% *}
@@ -112,7 +116,7 @@ run() {  # kind -> "frame_ms maxrss_kb"
   echo "$frame $rss"
 }
 
-kinds=(baseline game photo progressive)
+kinds=(baseline text game photo progressive)
 echo "measure-startup: one warm-up run of each, then $runs of each, interleaved, on display :$display"
 for kind in "${kinds[@]}"; do run "$kind" >/dev/null; done
 : >"$work/results"
@@ -136,15 +140,17 @@ spread() {  # kind column -> "min..max"
 base_ms=$(median baseline 2); game_ms=$(median game 2); photo_ms=$(median photo 2)
 base_kb=$(median baseline 3); game_kb=$(median game 3); photo_kb=$(median photo 3)
 prog_ms=$(median progressive 2); prog_kb=$(median progressive 3)
+text_ms=$(median text 2); text_kb=$(median text 3)
 
 awk -v runs="$runs" -v bm="$base_ms" -v gm="$game_ms" -v pm="$photo_ms" \
-    -v bk="$base_kb" -v gk="$game_kb" -v pk="$photo_kb" -v qm="$prog_ms" -v qk="$prog_kb" \
-    -v bms="$(spread baseline 2)" -v gms="$(spread game 2)" -v pms="$(spread photo 2)" -v qms="$(spread progressive 2)" \
+    -v bk="$base_kb" -v gk="$game_kb" -v pk="$photo_kb" -v qm="$prog_ms" -v qk="$prog_kb" -v tm="$text_ms" -v tk="$text_kb" \
+    -v bms="$(spread baseline 2)" -v gms="$(spread game 2)" -v pms="$(spread photo 2)" -v qms="$(spread progressive 2)" -v tms="$(spread text 2)" \
     -v max_ratio="$max_ratio" -v max_rss="$max_rss_kb" -v max_pms="$max_photo_ms" -v max_pkb="$max_photo_kb" '
 function verdict(ok) { if (!ok) failed = 1; return ok ? "ok" : "MISSED" }
 BEGIN {
   printf "\nmedians of %d interleaved runs each (exec to first complete frame; peak resident memory)\n", runs
   printf "  %-11s %9s ms  (%s)   %8.1f MiB\n", "baseline", bm, bms, bk / 1024
+  printf "  %-11s %9s ms  (%s)   %8.1f MiB\n", "text", tm, tms, tk / 1024
   printf "  %-11s %9s ms  (%s)   %8.1f MiB\n", "game", gm, gms, gk / 1024
   printf "  %-11s %9s ms  (%s)   %8.1f MiB\n", "photo", pm, pms, pk / 1024
   printf "  %-11s %9s ms  (%s)   %8.1f MiB\n", "progressive", qm, qms, qk / 1024
@@ -153,6 +159,11 @@ BEGIN {
   printf "  memory, game - baseline        %+6.2f MiB  at most %.2f MiB    %s\n", (gk - bk) / 1024, max_rss / 1024, verdict(gk - bk <= max_rss)
   printf "  start-up, photo - game         %+6.2f ms   at most %d ms       %s\n", pm - gm, max_pms, verdict(pm - gm <= max_pms)
   printf "  memory, photo - game           %+6.2f MiB  at most %.2f MiB    %s\n", (pk - gk) / 1024, max_pkb / 1024, verdict(pk - gk <= max_pkb)
+  printf "\n  for information, the bare dialog showing the same text as the game (Qt'"'"'s font system):\n"
+  printf "  start-up, text / baseline      %6.3f x\n", tm / bm
+  printf "  start-up, game / text          %6.3f x\n", gm / tm
+  printf "  memory, text - baseline        %+6.2f MiB\n", (tk - bk) / 1024
+  printf "  memory, game - text            %+6.2f MiB\n", (gk - tk) / 1024
   printf "\n  for information, a progressive JPEG of the same photo (its whole file is decoded):\n"
   printf "  start-up, progressive - game   %+6.2f ms\n", qm - gm
   printf "  memory, progressive - game     %+6.2f MiB\n", (qk - gk) / 1024

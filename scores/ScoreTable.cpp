@@ -66,18 +66,30 @@ void CScoreTable::SaveStats() const
     if (target.exists() && !target.isFile())
         return;
 
+    // Most games set no record: a file that already holds these very bytes
+    // is left alone, and the exit does not wait for the disk.
+    const QByteArray bytes = CStatsCodec::Encode(ToRecords());
+    if (target.isFile() && HoldsExactly(bytes))
+        return;
+
     // Written beside the old file and renamed over it on commit, so a write
     // that fails part way, or a game killed while writing, leaves the previous
     // records whole.
     QSaveFile file(m_strPath);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    const QByteArray bytes = CStatsCodec::Encode(ToRecords());
     // commit() alone would rename a short file over the old one when the
     // buffer fails to flush (a full medium), so the write is checked here.
     if (file.write(bytes) != bytes.size() || !file.flush())
         file.cancelWriting();
     file.commit();
+}
+
+bool CScoreTable::HoldsExactly(const QByteArray& bytes) const
+{
+    QFile file(m_strPath);
+    // One byte more than expected tells a longer file apart.
+    return file.open(QIODevice::ReadOnly) && file.read(bytes.size() + 1) == bytes;
 }
 
 void CScoreTable::SetDefaults()

@@ -38,6 +38,8 @@ public:
 private:
     static bool IsLevel(int nLevel) { return nLevel >= 0 && nLevel < kLevels; }
     SStatsRecords ToRecords() const;
+    // Whether the stats file holds these bytes and nothing more.
+    bool HoldsExactly(const QByteArray& bytes) const;
 
     QString m_strPath;
 };

@@ -15,6 +15,7 @@
 #include <memory>
 #include <ostream>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 static void PrintTo(const SStatsRecords& records, std::ostream* os)
@@ -188,6 +189,23 @@ TEST_F(ScoreTableTest, ResetThenExitLeavesTheDefaultFile)
         table.SetDefaults();
     }
     EXPECT_EQ(ReadFile(m_strPath).toHex(' '), DefaultStatsFile().toHex(' '));
+}
+
+TEST_F(ScoreTableTest, ExitLeavesAFileThatAlreadyHoldsTheRecords)
+{
+    const QByteArray bytes = CStatsCodec::Encode(SampleRecords());
+    WriteFile(m_strPath, bytes);
+    struct stat before {};
+    ASSERT_EQ(stat(QFile::encodeName(m_strPath).constData(), &before), 0);
+    { CScoreTable table(m_strPath); }
+    struct stat after {};
+    ASSERT_EQ(stat(QFile::encodeName(m_strPath).constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the file was replaced";
+
+    // Anything after the sixth name is not the table's: written anew.
+    WriteFile(m_strPath, bytes + "x");
+    { CScoreTable table(m_strPath); }
+    EXPECT_EQ(ReadFile(m_strPath).toHex(' '), bytes.toHex(' '));
 }
 
 TEST_F(ScoreTableTest, HandheldFileIsRewrittenWithWideNames)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
 #include <vector>
 
 using namespace BoardGeometry;
@@ -22,51 +24,36 @@ TEST(Geometry, TapMappingCountsTheMarginsAsTheFirstRowAndColumn)
 {
     for (int n : {3, 4, 5}) {
         const int t = TileSize(240, n);
-        int row = -1, col = -1;
-        ASSERT_TRUE(CellAtPoint(2, 10, t, n, row, col));
-        EXPECT_EQ(row, 0);
-        EXPECT_EQ(col, 0);
-        ASSERT_TRUE(CellAtPoint(0, 0, t, n, row, col));
-        EXPECT_EQ(row, 0);
-        EXPECT_EQ(col, 0);
-
+        auto at = [&](int x, int y) {
+            int row = -1, col = -1;
+            const bool bInside = CellAtPoint(x, y, t, n, row, col);
+            return std::tuple(bInside, row, col);
+        };
         const int last = 4 + n * t - 1;
-        ASSERT_TRUE(CellAtPoint(last, last, t, n, row, col));
-        EXPECT_EQ(row, n - 1);
-        EXPECT_EQ(col, n - 1);
-
-        row = col = -1;
-        EXPECT_FALSE(CellAtPoint(last + 1, 10, t, n, row, col));
-        EXPECT_FALSE(CellAtPoint(10, last + 1, t, n, row, col));
-        EXPECT_FALSE(CellAtPoint(10, 250, t, n, row, col)) << "the label row";
-        EXPECT_FALSE(CellAtPoint(-4 - t, 10, t, n, row, col));
-        EXPECT_EQ(row, -1) << "a refused tap leaves the outputs alone";
-
-        ASSERT_TRUE(CellAtPoint(4 + t, 4 + 2 * t - 1, t, n, row, col));
-        EXPECT_EQ(col, 1);
-        EXPECT_EQ(row, 1);
+        EXPECT_EQ(at(2, 10), std::tuple(true, 0, 0));
+        EXPECT_EQ(at(0, 0), std::tuple(true, 0, 0));
+        EXPECT_EQ(at(last, last), std::tuple(true, n - 1, n - 1));
+        EXPECT_EQ(at(4 + t, 4 + 2 * t - 1), std::tuple(true, 1, 1));
+        // Past the grid, the label row included: refused, the outputs left alone.
+        for (const auto& [x, y] :
+             {std::pair(last + 1, 10), std::pair(10, last + 1), std::pair(10, 250), std::pair(-4 - t, 10)})
+            EXPECT_EQ(at(x, y), std::tuple(false, -1, -1)) << n << "x" << n << " at " << x << "," << y;
     }
 }
 
-namespace {
-
-struct SOffsets
-{
-    int tileSize;
-    std::vector<int> ahead;   // right and down, from the old cell
-    std::vector<int> behind;  // left and up, from the new cell
-};
-
-} // namespace
-
 TEST(SlideGeometry, OffsetsOfTheFiveFramesInAllDirections)
 {
-    const SOffsets table[] = {
+    const struct
+    {
+        int tileSize;
+        std::vector<int> ahead;   // right and down, from the old cell
+        std::vector<int> behind;  // left and up, from the new cell
+    } table[] = {
         {77, {15, 30, 46, 61, 77}, {61, 46, 30, 15, 0}},
         {58, {11, 23, 34, 46, 58}, {46, 34, 23, 11, 0}},
         {46, {9, 18, 27, 36, 46}, {36, 27, 18, 9, 0}},
     };
-    for (const SOffsets& o : table) {
+    for (const auto& o : table) {
         const int t = o.tileSize;
         for (int k = 1; k <= 5; ++k) {
             const int a = o.ahead[static_cast<std::size_t>(k - 1)];

@@ -22,14 +22,9 @@ protected:
 
     void Store(const char* name, const QVariant& value)
     {
-        QSettings settings;
-        settings.setValue(QStringLiteral("Settings/") + QLatin1String(name), value);
+        QSettings().setValue(QLatin1String("Settings/") + name, value);
     }
-
-    QVariant Stored(const char* name)
-    {
-        return QSettings().value(QStringLiteral("Settings/") + QLatin1String(name));
-    }
+    QVariant Stored(const char* name) { return QSettings().value(QLatin1String("Settings/") + name); }
 
     QTemporaryDir m_dir;
 };

@@ -7,15 +7,14 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <iterator>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -50,27 +49,82 @@ void OnWatchdog(int)
 void Cleanup()
 {
     KillChildren();
-    if (g_xvfb > 0) {
+    if (g_xvfb > 0)
         waitpid(g_xvfb, nullptr, 0);
-        g_xvfb = 0;
-    }
-    if (!g_workDir.empty()) {
-        if (g_keepWorkDir)
-            std::fprintf(stderr, "e2e: screenshots and files kept in %s\n", g_workDir.c_str());
-        else
-            std::system(("rm -rf '" + g_workDir + "'").c_str());
-    }
-}
-
-int IgnoreXError(Display*, XErrorEvent*)
-{
-    return 0;
+    if (g_keepWorkDir)
+        std::fprintf(stderr, "e2e: screenshots and files kept in %s\n", g_workDir.c_str());
+    else if (!g_workDir.empty())
+        std::system(("rm -rf '" + g_workDir + "'").c_str());
 }
 
 time_t ModTime(const std::string& path)
 {
     struct stat st {};
     return stat(path.c_str(), &st) == 0 ? st.st_mtime : 0;
+}
+
+std::string InstalledBinary(const std::map<std::string, std::string>& args)
+{
+    auto arg = [&args](const char* key) { return args.count(key) ? args.at(key) : std::string(); };
+    const std::string prefix = arg("--prefix");
+    const std::string staged = prefix + "/bin/slydra";
+    if (!prefix.empty() && FileExists(staged)
+        && (arg("--built-binary").empty() || ModTime(staged) >= ModTime(arg("--built-binary")))) {
+        Step("using the installed game " + staged);
+        return staged;
+    }
+    if (arg("--build-dir").empty())
+        Fail("no installed game at " + staged + " and no build tree to install from");
+    const std::string fresh = g_workDir + "/prefix";
+    Step("installing the game from " + arg("--build-dir") + " into " + fresh);
+    const std::string install = "'" + args.at("--cmake") + "' --install '" + arg("--build-dir") + "' --prefix '" + fresh + "'";
+    if (std::system(install.c_str()) != 0)
+        Fail("cmake --install failed");
+    if (!FileExists(fresh + "/bin/slydra"))
+        Fail("cmake --install put no bin/slydra into " + fresh);
+    return fresh + "/bin/slydra";
+}
+
+// Starts Xvfb on a free display number and returns it as ":N".
+std::string StartXvfb(const std::string& xvfb)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        Fail("pipe");
+    const pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        close(fds[0]);
+        const int devnull = open("/dev/null", O_WRONLY);
+        dup2(devnull, 1);
+        dup2(devnull, 2);
+        const std::string fd = std::to_string(fds[1]);
+        execl(xvfb.c_str(), xvfb.c_str(), "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-dpi", "96",
+              "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    if (pid < 0)
+        Fail("fork for Xvfb");
+    g_xvfb = pid;
+    // Xvfb writes the number once it is ready; the watchdog ends a wait that hangs.
+    char number[32] = {};
+    FILE* in = fdopen(fds[0], "r");
+    if (!std::fgets(number, sizeof number, in))
+        Fail("Xvfb exited before reporting its display");
+    std::fclose(in);
+    return ":" + std::string(number, std::strcspn(number, "\n"));
+}
+
+// True once the game has ended, by itself or otherwise.
+bool GameEnded()
+{
+    const pid_t pid = g_game;
+    if (pid > 0 && waitpid(pid, &g_gameStatus, WNOHANG) == pid) {
+        g_game = 0;
+        return true;
+    }
+    return pid <= 0;
 }
 
 } // namespace
@@ -106,43 +160,6 @@ bool FileExists(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-int Run(const std::vector<std::string>& args)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        std::vector<char*> argv;
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) < 0 || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
-void StartWatchdog(unsigned int seconds)
-{
-    signal(SIGALRM, OnWatchdog);
-    alarm(seconds);
-    std::atexit(Cleanup);
-}
-
-const std::string& PrepareWorkDir(const char* pszName)
-{
-    const char* tmp = std::getenv("TMPDIR");
-    std::string tmpl = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + pszName + ".XXXXXX";
-    if (!mkdtemp(tmpl.data()))
-        Fail("mkdtemp");
-    g_workDir = tmpl;
-    // No data folder for the game yet: it must make its own, as on a fresh machine.
-    for (const char* sub : {"/home", "/config", "/config/Brevik", "/data", "/cache", "/runtime"})
-        mkdir((g_workDir + sub).c_str(), 0700);
-    return g_workDir;
-}
-
 void WriteFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -151,65 +168,48 @@ void WriteFile(const std::string& path, const std::string& bytes)
         Fail("cannot write " + path);
 }
 
-// ---- processes -------------------------------------------------------------
-
-std::string StartXvfb(const std::string& xvfb)
+SRun Begin(int argc, char** argv, const char* pszName, const std::vector<std::string>& extraKeys)
 {
-    int fds[2];
-    if (pipe(fds) != 0)
-        Fail("pipe");
-    const pid_t pid = fork();
-    if (pid == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        close(fds[0]);
-        const int devnull = open("/dev/null", O_WRONLY);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-        const std::string fd = std::to_string(fds[1]);
-        execl(xvfb.c_str(), xvfb.c_str(), "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-dpi", "96",
-              "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-        _exit(127);
+    SRun run;
+    run.args = {{"--xvfb", "/usr/bin/Xvfb"}, {"--cmake", "cmake"}};
+    std::vector<std::string> keys = {"--prefix", "--build-dir", "--built-binary", "--xvfb", "--cmake"};
+    keys.insert(keys.end(), extraKeys.begin(), extraKeys.end());
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::find(keys.begin(), keys.end(), argv[i]) == keys.end())
+            Fail(std::string("unknown argument ") + argv[i]);
+        run.args[argv[i]] = argv[i + 1];
     }
-    close(fds[1]);
-    if (pid < 0)
-        Fail("fork for Xvfb");
-    g_xvfb = pid;
 
-    std::string number;
-    const auto deadline = Clock::now() + std::chrono::seconds(20);
-    while (number.empty() || number.back() != '\n') {
-        pollfd pfd{fds[0], POLLIN, 0};
-        if (Clock::now() >= deadline || poll(&pfd, 1, 200) < 0)
-            Fail("Xvfb did not report its display within 20 s");
-        if (!(pfd.revents & (POLLIN | POLLHUP)))
-            continue;
-        char c = 0;
-        if (read(fds[0], &c, 1) != 1)
-            Fail("Xvfb exited before reporting its display");
-        number += c;
-    }
-    close(fds[0]);
-    number.pop_back();
-    return ":" + number;
-}
+    signal(SIGALRM, OnWatchdog);
+    alarm(150);
+    std::atexit(Cleanup);
 
-Display* Connect(const std::string& display)
-{
-    XSetErrorHandler(IgnoreXError);
-    Display* dpy = nullptr;
-    if (!WaitFor(10, [&] { return (dpy = XOpenDisplay(display.c_str())) != nullptr; }))
-        Fail("cannot connect to " + display);
+    const char* tmp = std::getenv("TMPDIR");
+    std::string tmpl = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + pszName + ".XXXXXX";
+    if (!mkdtemp(tmpl.data()))
+        Fail("mkdtemp");
+    g_workDir = run.workDir = tmpl;
+    // No data folder for the game yet: it must make its own, as on a fresh machine.
+    for (const char* sub : {"/home", "/config", "/config/Brevik", "/data", "/cache", "/runtime"})
+        mkdir((g_workDir + sub).c_str(), 0700);
+
+    run.binary = InstalledBinary(run.args);
+    run.display = StartXvfb(run.args["--xvfb"]);
+    Step("Xvfb runs on display " + run.display);
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    if (!WaitFor(10, [&] { return (run.dpy = XOpenDisplay(run.display.c_str())) != nullptr; }))
+        Fail("cannot connect to " + run.display);
     int eventBase = 0, errorBase = 0, major = 0, minor = 0;
-    if (!XTestQueryExtension(dpy, &eventBase, &errorBase, &major, &minor))
+    if (!XTestQueryExtension(run.dpy, &eventBase, &errorBase, &major, &minor))
         Fail("the X server has no XTEST extension");
-    return dpy;
+    return run;
 }
 
-void StartGame(const std::string& binary, const std::string& display)
+Window StartGame(const SRun& run)
 {
     if (g_game > 0)
         Fail("a game is still running");
-    const std::string& dir = g_workDir;
+    const std::string& dir = run.workDir;
     const pid_t pid = fork();
     if (pid == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -219,14 +219,14 @@ void StartGame(const std::string& binary, const std::string& display)
         setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
         setenv("XDG_CACHE_HOME", (dir + "/cache").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", (dir + "/runtime").c_str(), 1);
-        setenv("DISPLAY", display.c_str(), 1);
+        setenv("DISPLAY", run.display.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         // No session bus: nothing to talk to, and no bus daemon gets autolaunched.
         setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + dir + "/no-bus").c_str(), 1);
         for (const char* name : {"WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
                                  "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE"})
             unsetenv(name);
-        execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+        execl(run.binary.c_str(), run.binary.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     if (pid < 0)
@@ -234,86 +234,44 @@ void StartGame(const std::string& binary, const std::string& display)
     setpgid(pid, pid);
     g_game = pid;
     g_gameStatus = 0;
+    return WaitForWindow(run.dpy, "Slydra", 30);
 }
 
-bool GameEnded()
+void CloseGame(Display* dpy, Window win)
 {
-    const pid_t pid = g_game;
-    if (pid > 0 && waitpid(pid, &g_gameStatus, WNOHANG) == pid) {
-        g_game = 0;
-        return true;
-    }
-    return pid <= 0;
-}
-
-void ExpectCleanExit(double seconds)
-{
-    if (!WaitFor(seconds, GameEnded))
-        Fail("the game was still running " + std::to_string(static_cast<int>(seconds))
-             + " s after its window was asked to close");
+    SendDeleteWindow(dpy, win);
+    if (!WaitFor(15, GameEnded))
+        Fail("the game was still running 15 s after its window was asked to close");
     if (!WIFEXITED(g_gameStatus))
         Fail("the game ended by signal " + std::to_string(WTERMSIG(g_gameStatus)));
     if (WEXITSTATUS(g_gameStatus) != 0)
         Fail("the game exited with status " + std::to_string(WEXITSTATUS(g_gameStatus)));
 }
 
-std::string InstalledBinary(const std::string& prefix, const std::string& builtBinary, const std::string& buildDir,
-                            const std::string& cmake)
-{
-    const std::string staged = prefix + "/bin/slydra";
-    if (!prefix.empty() && FileExists(staged)
-        && (builtBinary.empty() || ModTime(staged) >= ModTime(builtBinary))) {
-        Step("using the installed game " + staged);
-        return staged;
-    }
-    if (buildDir.empty())
-        Fail("no installed game at " + staged + " and no build tree to install from");
-    const std::string fresh = g_workDir + "/prefix";
-    Step("installing the game from " + buildDir + " into " + fresh);
-    if (Run({cmake, "--install", buildDir, "--prefix", fresh}) != 0)
-        Fail("cmake --install failed");
-    if (!FileExists(fresh + "/bin/slydra"))
-        Fail("cmake --install put no bin/slydra into " + fresh);
-    return fresh + "/bin/slydra";
-}
-
 // ---- windows ---------------------------------------------------------------
 
-bool Grab(Display* dpy, Window win, int width, int height, SShot& shot)
+bool Grab(Display* dpy, Window win, SShot& shot)
 {
-    XImage* image = XGetImage(dpy, win, 0, 0, static_cast<unsigned int>(width), static_cast<unsigned int>(height),
-                              AllPlanes, ZPixmap);
+    const SRectangle rect = WindowRect(dpy, win);
+    XImage* image = XGetImage(dpy, win, 0, 0, static_cast<unsigned int>(rect.width),
+                              static_cast<unsigned int>(rect.height), AllPlanes, ZPixmap);
     if (!image)
         return false;
-    shot.width = width;
-    shot.height = height;
-    shot.pixels.resize(static_cast<size_t>(width * height));
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            shot.pixels[static_cast<size_t>(y * width + x)] = XGetPixel(image, x, y) & 0xffffff;
+    shot.width = rect.width;
+    shot.height = rect.height;
+    shot.pixels.resize(static_cast<size_t>(rect.width * rect.height));
+    for (int y = 0; y < rect.height; ++y)
+        for (int x = 0; x < rect.width; ++x)
+            shot.pixels[static_cast<size_t>(y * rect.width + x)] = XGetPixel(image, x, y) & 0xffffff;
     XDestroyImage(image);
     return true;
-}
-
-void SavePpm(const SShot& shot, const std::string& path)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << shot.width << ' ' << shot.height << "\n255\n";
-    for (unsigned long p : shot.pixels) {
-        const char rgb[3] = {static_cast<char>((p >> 16) & 0xff), static_cast<char>((p >> 8) & 0xff),
-                             static_cast<char>(p & 0xff)};
-        out.write(rgb, 3);
-    }
 }
 
 std::string WindowName(Display* dpy, Window win)
 {
     char* name = nullptr;
-    std::string result;
-    if (XFetchName(dpy, win, &name) && name)
-        result = name;
-    if (name)
-        XFree(name);
+    const std::string result = XFetchName(dpy, win, &name) && name ? name : "";
+    XFree(name);
     return result;
 }
 
@@ -404,17 +362,22 @@ void ChooseMenu(Display* dpy, Window win, int menuX, int nEntry, int nEntries)
     Click(dpy, rect.x + rect.width / 2, rect.y + rect.height * (2 * nEntry + 1) / (2 * nEntries));
 }
 
-bool SGameSource::Take(const std::string& key, const std::string& value)
+void ChooseGameNew(Display* dpy, Window win)
 {
-    std::string* fields[] = {&prefix, &buildDir, &builtBinary, &xvfb, &cmake};
-    const char* names[] = {"--prefix", "--build-dir", "--built-binary", "--xvfb", "--cmake"};
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        if (key == names[i]) {
-            *fields[i] = value;
-            return true;
-        }
-    }
-    return false;
+    Step("choosing Game, then New");
+    ChooseMenu(dpy, win, 20, 0, 1);  // "New" is the only entry of the Game menu, at the bar's start
+}
+
+bool PlainCell(const SShot& shot, int nGrid, int nRow, int nCol)
+{
+    const int nTile = TileSize(nGrid);
+    const int left = kMargin + nTile * nCol + 1;
+    const int top = kMargin + nTile * nRow + 1;
+    for (int y = top; y < top + nTile - 2; ++y)
+        for (int x = left; x < left + nTile - 2; ++x)
+            if (shot.At(x, y) != shot.At(left, top))
+                return false;
+    return true;
 }
 
 } // namespace E2e

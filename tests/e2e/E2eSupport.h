@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,47 +17,31 @@ void Step(const std::string& what);
 // Polls done() every 50 ms; false when it is still false after the given time.
 bool WaitFor(double seconds, const std::function<bool()>& done);
 bool FileExists(const std::string& path);
-// Runs argv with the current environment; returns its exit status or -1.
-int Run(const std::vector<std::string>& args);
-
-// Ends the run after the given seconds, whatever it waits for.
-void StartWatchdog(unsigned int seconds);
-// A fresh folder under $TMPDIR with home/, config/Brevik/, data/, cache/ and
-// runtime/, removed at exit unless a step failed.
-const std::string& PrepareWorkDir(const char* pszName);
 void WriteFile(const std::string& path, const std::string& bytes);
 
-// Starts Xvfb on a free display number and returns it as ":N".
-std::string StartXvfb(const std::string& xvfb);
-// Connects to the display and checks it has XTEST.
-Display* Connect(const std::string& display);
+// A run of the installed game in a private Xvfb. Begin reads the options
+// --prefix, --build-dir, --built-binary, --xvfb and --cmake, and those of
+// extraKeys, into args (failing on any other); starts a watchdog; makes a fresh
+// work folder under $TMPDIR with home/, config/Brevik/, data/, cache/ and
+// runtime/, removed at exit unless a step failed; finds the game (the
+// prefix's bin/slydra when it is as new as the built binary, else a fresh
+// `cmake --install` of the build tree into the work folder); starts Xvfb on a
+// free display and connects to it.
+struct SRun {
+    std::map<std::string, std::string> args;
+    std::string workDir;
+    std::string binary;
+    std::string display;
+    Display* dpy = nullptr;
+};
+SRun Begin(int argc, char** argv, const char* pszName, const std::vector<std::string>& extraKeys);
 
 // Starts the game, one at a time, with HOME, XDG_* and the display set to the
-// work folder's own; it runs in its own process group.
-void StartGame(const std::string& binary, const std::string& display);
-// True once the game has ended, by itself or otherwise.
-bool GameEnded();
-// Waits for the game to end by itself; fails unless it exits with status 0.
-void ExpectCleanExit(double seconds);
-
-// The installed game: the prefix's bin/slydra when it is as new as the built
-// binary, else a fresh `cmake --install` of the build tree into the work folder.
-std::string InstalledBinary(const std::string& prefix, const std::string& builtBinary, const std::string& buildDir,
-                            const std::string& cmake);
-
-// Where the game under test comes from, and what runs it: the options
-// --prefix, --build-dir, --built-binary, --xvfb and --cmake.
-struct SGameSource {
-    std::string prefix;
-    std::string buildDir;
-    std::string builtBinary;
-    std::string xvfb = "/usr/bin/Xvfb";
-    std::string cmake = "cmake";
-
-    // True when key is one of those options; its value is then kept.
-    bool Take(const std::string& key, const std::string& value);
-    std::string Binary() const { return InstalledBinary(prefix, builtBinary, buildDir, cmake); }
-};
+// work folder's own, in its own process group; returns its main window once
+// that is viewable.
+Window StartGame(const SRun& run);
+// Asks the main window to close; fails unless the game then exits with status 0.
+void CloseGame(Display* dpy, Window win);
 
 // ---- windows ---------------------------------------------------------------
 
@@ -72,9 +57,6 @@ struct SShot {
     }
 };
 
-bool Grab(Display* dpy, Window win, int width, int height, SShot& shot);
-void SavePpm(const SShot& shot, const std::string& path);
-
 struct SRectangle {
     int x = 0;
     int y = 0;
@@ -82,6 +64,8 @@ struct SRectangle {
     int height = 0;
 };
 
+// The whole window.
+bool Grab(Display* dpy, Window win, SShot& shot);
 std::string WindowName(Display* dpy, Window win);
 std::vector<Window> ViewableTopLevels(Display* dpy);
 // Where the window is on the root window, and its size.
@@ -93,5 +77,15 @@ void SendDeleteWindow(Display* dpy, Window win);
 // Opens the main window's menu whose title starts at x in the bar, then picks
 // entry nEntry of nEntries.
 void ChooseMenu(Display* dpy, Window win, int menuX, int nEntry, int nEntries);
+void ChooseGameNew(Display* dpy, Window win);
+
+// ---- the board -------------------------------------------------------------
+
+constexpr int kMargin = 4;
+constexpr int TileSize(int nGrid) { return (240 - 2 * kMargin) / nGrid; }
+// Whether the cell shows one colour alone, as the blank does. Cells are seen
+// inside a 1-pixel inset: the frame's inner ring may cover the outer edge of
+// the last row and column.
+bool PlainCell(const SShot& shot, int nGrid, int nRow, int nCol);
 
 } // namespace E2e

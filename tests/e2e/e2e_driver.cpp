@@ -12,6 +12,7 @@
 #include <climits>
 #include <cstdio>
 #include <fstream>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -19,43 +20,37 @@ using namespace E2e;
 
 namespace {
 
-// Board geometry of the default 4x4 game on the 240-pixel client area.
+// The default 4x4 game on the 240-pixel client area, above the menu bar.
 constexpr int kGrid = 4;
-constexpr int kTile = 58;
-constexpr int kMargin = 4;
+constexpr int kTile = TileSize(kGrid);
 constexpr int kWindowWidth = 240;
 constexpr int kWindowHeight = 268 + 26;
-// Where the Game menu's title lies in the menu bar.
-constexpr int kGameMenuX = 20;
 
 struct Cell {
     int row;
     int col;
 };
 
-// Cells are compared inside a 1-pixel inset: the frame's inner ring may cover
-// the outer edge of the last row and column.
-constexpr int kInset = 1;
-
+// Cells compared inside the 1-pixel inset PlainCell keeps to.
 bool SameCell(const SShot& a, Cell ca, const SShot& b, Cell cb)
 {
-    for (int y = kInset; y < kTile - kInset; ++y)
-        for (int x = kInset; x < kTile - kInset; ++x)
+    for (int y = 1; y < kTile - 1; ++y)
+        for (int x = 1; x < kTile - 1; ++x)
             if (a.At(kMargin + kTile * ca.col + x, kMargin + kTile * ca.row + y)
                 != b.At(kMargin + kTile * cb.col + x, kMargin + kTile * cb.row + y))
                 return false;
     return true;
 }
 
-bool PlainCell(const SShot& shot, Cell c)
+void SavePpm(const SShot& shot, const std::string& path)
 {
-    const int left = kMargin + kTile * c.col;
-    const int top = kMargin + kTile * c.row;
-    for (int y = kInset; y < kTile - kInset; ++y)
-        for (int x = kInset; x < kTile - kInset; ++x)
-            if (shot.At(left + x, top + y) != shot.At(left + kInset, top + kInset))
-                return false;
-    return true;
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << shot.width << ' ' << shot.height << "\n255\n";
+    for (unsigned long p : shot.pixels) {
+        const char rgb[3] = {static_cast<char>((p >> 16) & 0xff), static_cast<char>((p >> 8) & 0xff),
+                             static_cast<char>(p & 0xff)};
+        out.write(rgb, 3);
+    }
 }
 
 // Which home cell each cell of the board shows, or -1 for a face seen nowhere at home.
@@ -72,13 +67,13 @@ std::vector<int> ReadBoard(const SShot& home, const SShot& shot)
     return board;
 }
 
-bool IsPermutation(std::vector<int> board)
+bool IsPermutation(const std::vector<int>& board)
 {
-    std::vector<bool> seen(board.size());
-    for (int tile : board) {
-        if (tile < 0 || seen[static_cast<size_t>(tile)])
+    std::vector<int> sorted = board;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (sorted[i] != static_cast<int>(i))
             return false;
-        seen[static_cast<size_t>(tile)] = true;
     }
     return true;
 }
@@ -170,120 +165,76 @@ void CheckDesktopIdentity(Display* dpy, Window win, const std::string& binary, c
     }
 }
 
-// ---- the run ---------------------------------------------------------------
-
-struct Options {
-    SGameSource game;
-    std::string desktopId;
-    long statsBytes = -1;
-};
-
-Options ParseArgs(int argc, char** argv)
-{
-    Options opts;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string key = argv[i];
-        const std::string value = argv[i + 1];
-        if (opts.game.Take(key, value))
-            continue;
-        if (key == "--desktop-id")
-            opts.desktopId = value;
-        else if (key == "--stats-bytes")
-            opts.statsBytes = std::stol(value);
-        else
-            Fail("unknown argument " + key);
-    }
-    return opts;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const Options opts = ParseArgs(argc, argv);
-    StartWatchdog(150);
-    const std::string workDir = PrepareWorkDir("slydra-e2e");
+    const SRun run = Begin(argc, argv, "slydra-e2e", {"--desktop-id", "--stats-bytes"});
+    Display* dpy = run.dpy;
     // No animation: a tap shows its result in one frame.
-    WriteFile(workDir + "/config/Brevik/Slydra.conf", "[Settings]\nDims=4\nUseAnim=0\n");
-
-    const std::string binary = opts.game.Binary();
-    const std::string display = StartXvfb(opts.game.xvfb);
-    Step("Xvfb runs on display " + display);
-    Display* dpy = Connect(display);
-
-    StartGame(binary, display);
-
-    // The main window: viewable, titled "Slydra".
-    const Window win = WaitForWindow(dpy, "Slydra", 30);
+    WriteFile(run.workDir + "/config/Brevik/Slydra.conf", "[Settings]\nDims=4\nUseAnim=0\n");
+    const Window win = StartGame(run);
     const SRectangle rect = WindowRect(dpy, win);
     Step("window at " + std::to_string(rect.x) + "," + std::to_string(rect.y) + " size " + std::to_string(rect.width)
          + "x" + std::to_string(rect.height));
     if (rect.width != kWindowWidth || rect.height != kWindowHeight)
         Fail("the window is not 240x294");
-    if (!opts.desktopId.empty())
-        CheckDesktopIdentity(dpy, win, binary, opts.desktopId);
+    if (run.args.count("--desktop-id"))
+        CheckDesktopIdentity(dpy, win, run.binary, run.args.at("--desktop-id"));
 
     // Home order: the bottom-right cell blank, its left neighbour a tile.
     const Cell left{kGrid - 1, kGrid - 2};
     const Cell corner{kGrid - 1, kGrid - 1};
     SShot home;
     const bool painted = WaitFor(20, [&] {
-        return Grab(dpy, win, kWindowWidth, kWindowHeight, home) && PlainCell(home, corner) && !PlainCell(home, left);
+        return Grab(dpy, win, home) && PlainCell(home, kGrid, corner.row, corner.col)
+            && !PlainCell(home, kGrid, left.row, left.col);
     });
-    SavePpm(home, workDir + "/1-home.ppm");
+    SavePpm(home, run.workDir + "/1-home.ppm");
     if (!painted)
         Fail("the board in home order was never painted");
 
     Step("tapping the tile left of the blank");
     Click(dpy, rect.x + kMargin + kTile * left.col + kTile / 2, rect.y + kMargin + kTile * left.row + kTile / 2);
     SShot moved;
-    if (!WaitFor(10, [&] {
-            return Grab(dpy, win, kWindowWidth, kWindowHeight, moved) && SameCell(moved, corner, home, left)
-                && SameCell(moved, left, home, corner);
-        })) {
-        SavePpm(moved, workDir + "/2-moved.ppm");
+    const bool bMoved = WaitFor(10, [&] {
+        return Grab(dpy, win, moved) && SameCell(moved, corner, home, left) && SameCell(moved, left, home, corner);
+    });
+    SavePpm(moved, run.workDir + "/2-moved.ppm");
+    if (!bMoved)
         Fail("the tapped tile did not move into the blank cell");
-    }
-    SavePpm(moved, workDir + "/2-moved.ppm");
 
-    Step("choosing Game, then New");
-    // "New" is the Game menu's only entry.
-    ChooseMenu(dpy, win, kGameMenuX, 0, 1);
-
+    ChooseGameNew(dpy, win);
     SShot fresh;
     std::vector<int> board;
     const std::vector<int> movedBoard = ReadBoard(home, moved);
-    std::vector<int> homeBoard;
-    for (int tile = 0; tile < kGrid * kGrid; ++tile)
-        homeBoard.push_back(tile);
-    if (!WaitFor(10, [&] {
-            if (!Grab(dpy, win, kWindowWidth, kWindowHeight, fresh))
-                return false;
-            board = ReadBoard(home, fresh);
-            return IsPermutation(board) && board != homeBoard && board != movedBoard;
-        })) {
-        SavePpm(fresh, workDir + "/3-new.ppm");
+    std::vector<int> homeBoard(kGrid * kGrid);
+    std::iota(homeBoard.begin(), homeBoard.end(), 0);
+    const bool bScrambled = WaitFor(10, [&] {
+        if (!Grab(dpy, win, fresh))
+            return false;
+        board = ReadBoard(home, fresh);
+        return IsPermutation(board) && board != homeBoard && board != movedBoard;
+    });
+    SavePpm(fresh, run.workDir + "/3-new.ppm");
+    if (!bScrambled)
         Fail("New did not show a scrambled board");
-    }
-    SavePpm(fresh, workDir + "/3-new.ppm");
     std::string order;
     for (int tile : board)
         order += tile == kGrid * kGrid - 1 ? '.' : static_cast<char>('A' + tile);
     Step("new board " + order);
 
     Step("closing the window");
-    SendDeleteWindow(dpy, win);
-    ExpectCleanExit(15);
+    CloseGame(dpy, win);
     XCloseDisplay(dpy);
 
-    if (opts.statsBytes >= 0) {
-        const std::string stats = workDir + "/data/Brevik/Slydra/Stats.bin";
+    if (run.args.count("--stats-bytes")) {
+        const std::string stats = run.workDir + "/data/Brevik/Slydra/Stats.bin";
         struct stat st {};
         if (stat(stats.c_str(), &st) != 0)
             Fail("no stats file at " + stats);
-        if (st.st_size != opts.statsBytes)
-            Fail("the stats file holds " + std::to_string(st.st_size) + " bytes, not "
-                 + std::to_string(opts.statsBytes));
+        if (st.st_size != std::stol(run.args.at("--stats-bytes")))
+            Fail("the stats file holds " + std::to_string(st.st_size) + " bytes, not " + run.args.at("--stats-bytes"));
         Step("stats file written with " + std::to_string(st.st_size) + " bytes");
     }
     Step("PASS");

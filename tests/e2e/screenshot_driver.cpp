@@ -25,9 +25,7 @@ using namespace E2e;
 
 namespace {
 
-constexpr int kWindowWidth = 240;
-// Where the titles of the menu bar start, and the entries of the Tools menu.
-constexpr int kGameMenuX = 20;
+// Where the Tools menu's title starts in the menu bar, and its entries.
 constexpr int kToolsMenuX = 70;
 constexpr int kToolsEntries = 3;
 constexpr int kBestScoresEntry = 1;
@@ -131,15 +129,14 @@ std::string CraftedStats()
 }
 
 // The window once it has looked the same for 200 ms and done() holds.
-SShot Settled(Display* dpy, Window win, const std::function<bool(const SShot&)>& done)
+SShot Settled(Display* dpy, Window win, const std::function<bool(const SShot&)>& done = nullptr)
 {
-    const SRectangle rect = WindowRect(dpy, win);
     SShot last;
     SShot shot;
     if (!WaitFor(20, [&] {
             last = shot;
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
-            return Grab(dpy, win, rect.width, rect.height, shot) && shot == last && done(shot);
+            return Grab(dpy, win, shot) && shot == last && (!done || done(shot));
         }))
         Fail("the window " + WindowName(dpy, win) + " did not settle");
     return shot;
@@ -154,19 +151,6 @@ void SavePng(const SShot& shot, const std::string& path)
     if (!image.save(QString::fromStdString(path), "PNG"))
         Fail("cannot write " + path);
     Step("saved " + path);
-}
-
-// The blank cell in the bottom-right corner shows the board's face colour alone.
-bool CornerBlank(const SShot& shot, int nGrid)
-{
-    const int nTile = (kWindowWidth - 8) / nGrid;
-    const int left = 4 + nTile * (nGrid - 1) + 1;
-    const int top = 4 + nTile * (nGrid - 1) + 1;
-    for (int y = top; y < top + nTile - 2; ++y)
-        for (int x = left; x < left + nTile - 2; ++x)
-            if (shot.At(x, y) != shot.At(left, top))
-                return false;
-    return true;
 }
 
 Window OpenDialog(Display* dpy, Window win, int nEntry, const std::string& title)
@@ -186,83 +170,53 @@ void CloseDialog(Display* dpy, Window dialog)
         Fail("the dialog did not close");
 }
 
-struct Options {
-    SGameSource game;
-    std::string out;
-};
-
-Options ParseArgs(int argc, char** argv)
-{
-    Options opts;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string key = argv[i];
-        const std::string value = argv[i + 1];
-        if (opts.game.Take(key, value))
-            continue;
-        if (key == "--out")
-            opts.out = value;
-        else
-            Fail("unknown argument " + key);
-    }
-    if (opts.out.empty())
-        Fail("usage: screenshot_driver --prefix PREFIX --out FOLDER [--build-dir DIR --built-binary FILE]");
-    return opts;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     // Loads Qt's image format plugins, for the JPEG picture.
     QCoreApplication app(argc, argv);
-    const Options opts = ParseArgs(argc, argv);
-    StartWatchdog(150);
-    const std::string workDir = PrepareWorkDir("slydra-shots");
-    if (!QDir().mkpath(QString::fromStdString(opts.out)))
-        Fail("cannot create " + opts.out);
-    const std::string settings = workDir + "/config/Brevik/Slydra.conf";
-    QDir().mkpath(QString::fromStdString(workDir + "/data/Brevik/Slydra"));
-    WriteFile(workDir + "/data/Brevik/Slydra/Stats.bin", CraftedStats());
-
-    const std::string binary = opts.game.Binary();
-    const std::string display = StartXvfb(opts.game.xvfb);
-    Step("Xvfb runs on display " + display);
-    Display* dpy = Connect(display);
+    const SRun run = Begin(argc, argv, "slydra-shots", {"--out"});
+    Display* dpy = run.dpy;
+    if (!run.args.count("--out"))
+        Fail("usage: screenshot_driver --prefix PREFIX --out FOLDER [--build-dir DIR --built-binary FILE]");
+    const std::string out = run.args.at("--out");
+    if (!QDir().mkpath(QString::fromStdString(out)))
+        Fail("cannot create " + out);
+    const std::string settings = run.workDir + "/config/Brevik/Slydra.conf";
+    QDir().mkpath(QString::fromStdString(run.workDir + "/data/Brevik/Slydra"));
+    WriteFile(run.workDir + "/data/Brevik/Slydra/Stats.bin", CraftedStats());
+    auto cornerBlank = [](int nGrid) {
+        return [nGrid](const SShot& shot) { return PlainCell(shot, nGrid, nGrid - 1, nGrid - 1); };
+    };
 
     Step("the letter board and the records");
     WriteFile(settings, "[Settings]\nDims=4\nUseAnim=1\nUsePic=0\n");
-    StartGame(binary, display);
-    Window win = WaitForWindow(dpy, "Slydra", 30);
-    SavePng(Settled(dpy, win, [](const SShot& shot) { return CornerBlank(shot, 4); }),
-            opts.out + "/board-4x4.png");
+    Window win = StartGame(run);
+    SavePng(Settled(dpy, win, cornerBlank(4)), out + "/board-4x4.png");
     Window dialog = OpenDialog(dpy, win, kBestScoresEntry, "Best Scores");
-    SavePng(Settled(dpy, dialog, [](const SShot&) { return true; }), opts.out + "/best-scores.png");
+    SavePng(Settled(dpy, dialog), out + "/best-scores.png");
     CloseDialog(dpy, dialog);
-    SendDeleteWindow(dpy, win);
-    ExpectCleanExit(15);
+    CloseGame(dpy, win);
 
     Step("the player's picture");
     // The field shows the end of the path: a folder name longer than the
     // field keeps the work folder's random name out of the picture.
-    const std::string folder = workDir + "/home/Pictures/Summer by the sea";
+    const std::string folder = run.workDir + "/home/Pictures/Summer by the sea";
     const std::string picture = folder + "/harbour.jpg";
     QDir().mkpath(QString::fromStdString(folder));
     if (!DrawPlayerPicture().save(QString::fromStdString(picture), "JPG", 92))
         Fail("cannot write " + picture);
     WriteFile(settings, "[Settings]\nDims=5\nUseAnim=1\nUsePic=1\nLocation=" + picture + "\n");
-    StartGame(binary, display);
-    win = WaitForWindow(dpy, "Slydra", 30);
-    const SShot home = Settled(dpy, win, [](const SShot& shot) { return CornerBlank(shot, 5); });
+    win = StartGame(run);
+    const SShot home = Settled(dpy, win, cornerBlank(5));
     dialog = OpenDialog(dpy, win, kOptionsEntry, "Options");
-    SavePng(Settled(dpy, dialog, [](const SShot&) { return true; }), opts.out + "/options.png");
+    SavePng(Settled(dpy, dialog), out + "/options.png");
     CloseDialog(dpy, dialog);
 
-    Step("choosing Game, then New");
-    ChooseMenu(dpy, win, kGameMenuX, 0, 1);
-    SavePng(Settled(dpy, win, [&](const SShot& shot) { return !(shot == home); }),
-            opts.out + "/board-5x5-picture.png");
-    SendDeleteWindow(dpy, win);
-    ExpectCleanExit(15);
+    ChooseGameNew(dpy, win);
+    SavePng(Settled(dpy, win, [&](const SShot& shot) { return !(shot == home); }), out + "/board-5x5-picture.png");
+    CloseGame(dpy, win);
     XCloseDisplay(dpy);
     Step("done");
     return 0;

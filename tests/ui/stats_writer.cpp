@@ -8,10 +8,7 @@
 //                               disk, saves the second; exits 0 when the first
 //                               is still there whole, 1 when not, 77 when the
 //                               namespace or the mount is refused
-#include "StatsWriterRecords.h"
-
-#include <QByteArray>
-#include <QFile>
+#include "tests/core/StatsFixtures.h"
 
 #include <sched.h>
 #include <sys/mount.h>
@@ -25,7 +22,7 @@ int Loop(const QString& strPath)
 {
     CScoreTable table(strPath);
     for (long n = 0;; ++n) {
-        StatsWriterRecords::Put(table, StatsWriterRecords::Set(static_cast<int>(n % 2)));
+        Store(table, WriterRecords(static_cast<int>(n % 2)));
         table.SaveStats();
         if (n == 0) {
             std::fputs("saved\n", stdout);
@@ -45,7 +42,7 @@ int FullDisk(const QString& strDir)
     const QString strPath = strDir + QStringLiteral("/Stats.bin");
     {
         CScoreTable table(strPath);
-        StatsWriterRecords::Put(table, StatsWriterRecords::Set(0));
+        Store(table, WriterRecords(0));
         table.SaveStats();
 
         // Fill what is left of the disk.
@@ -57,11 +54,10 @@ int FullDisk(const QString& strDir)
         }
         filler.close();
 
-        StatsWriterRecords::Put(table, StatsWriterRecords::Set(1));
+        Store(table, WriterRecords(1));
         table.SaveStats();
     }  // and once more as the table goes
-    QFile file(strPath);
-    const bool bKept = file.open(QIODevice::ReadOnly) && file.readAll() == StatsWriterRecords::Bytes(0);
+    const bool bKept = ReadFile(strPath) == CStatsCodec::Encode(WriterRecords(0));
     std::printf("%s\n", bKept ? "kept" : "damaged");
     return bKept ? 0 : 1;
 }

@@ -4,22 +4,18 @@
 
 #include "options/Settings.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTest>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <chrono>
 #include <fstream>
+#include <memory>
 #include <string>
-#include <thread>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -40,9 +36,7 @@ long StatusKb(const char* key)
 bool ResetPeakMemory()
 {
     std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    clear.flush();
-    return static_cast<bool>(clear);
+    return static_cast<bool>(clear << "5" << std::flush);
 }
 
 // What the board shows and what the tile picture holds.
@@ -56,8 +50,8 @@ struct SShown
 
     bool operator==(const SShown& other) const
     {
-        return frame == other.frame && surface == other.surface && strPath == other.strPath
-            && nWidth == other.nWidth && nHeight == other.nHeight;
+        return std::tie(frame, surface, strPath, nWidth, nHeight)
+            == std::tie(other.frame, other.surface, other.strPath, other.nWidth, other.nHeight);
     }
 };
 
@@ -71,19 +65,17 @@ class HostilePicturesTest : public QObject
     Q_OBJECT
 
 private:
-    CTestEnvironment* m_env = nullptr;
-    CTestSlydraDlg* m_dlg = nullptr;
-    CDialogCounter* m_dialogs = nullptr;
+    CTestEnvironment m_env;
+    std::unique_ptr<CTestSlydraDlg> m_dlg;
+    std::unique_ptr<CDialogCounter> m_dialogs;
     QString m_strGood;
     SShown m_good;
 
     QString Write(const QString& strName, const QByteArray& bytes)
     {
-        const QString strPath = QDir(m_env->Path()).filePath(strName);
+        const QString strPath = QDir(m_env.Path()).filePath(strName);
         QFile file(strPath);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return QString();
-        return strPath;
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? strPath : QString();
     }
 
     // Chooses strPath in Options, which rebuilds the tile picture from it.
@@ -111,26 +103,18 @@ private:
 private slots:
     void initTestCase()
     {
-        m_env = new CTestEnvironment;
         // Decoders log what they think of broken files; that is their business.
         QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
-        m_strGood = QDir(m_env->Path()).filePath(QStringLiteral("good.png"));
+        m_strGood = QDir(m_env.Path()).filePath(QStringLiteral("good.png"));
         QVERIFY(TestPictures::Coordinates(232, 232, 9).save(m_strGood));
         CSettings::PutUsePic(true);
         CSettings::PutUseAnim(false);
-        m_dlg = new CTestSlydraDlg;
+        m_dlg = std::make_unique<CTestSlydraDlg>();
         m_dlg->m_options = [] { return true; };
-        m_dialogs = new CDialogCounter;
+        m_dialogs = std::make_unique<CDialogCounter>();
         m_good = Choose(m_strGood);
         QCOMPARE(m_good.strPath, m_strGood);
         QCOMPARE(m_good.surface.pixelColor(100, 50), QColor(109, 59, 9));
-    }
-
-    void cleanupTestCase()
-    {
-        delete m_dialogs;
-        delete m_dlg;
-        delete m_env;
     }
 
     void init() { ShowGood(); }
@@ -193,50 +177,30 @@ private slots:
         }
 
         const QList<HostileFiles::SCase> whole = HostileFiles::WholePictures();
-        SShown gif = Choose(Write(QStringLiteral("true.gif"), whole[3].bytes));
-        SShown named = Choose(Write(QStringLiteral("gif-named.jpg"), whole[3].bytes));
-        gif.strPath = named.strPath;
-        QVERIFY(named == gif);
-        SShown jpeg = Choose(Write(QStringLiteral("true.jpg"), whole[0].bytes));
-        named = Choose(Write(QStringLiteral("jpeg-named.bmp"), whole[0].bytes));
-        jpeg.strPath = named.strPath;
-        QVERIFY(named == jpeg);
+        for (const auto& [nWhole, pszName] : {std::pair(3, "gif-named.jpg"), std::pair(0, "jpeg-named.bmp")}) {
+            SShown real = Choose(Write(whole[nWhole].strName, whole[nWhole].bytes));
+            const SShown named = Choose(Write(QLatin1String(pszName), whole[nWhole].bytes));
+            real.strPath = named.strPath;
+            QVERIFY2(named == real, pszName);
+        }
     }
 
     // Paths that are not regular files. A FIFO must not block: a watchdog
     // opens its writing end if the load hangs on it, and the test fails.
     void notRegularFiles()
     {
-        const QString strFolder = QDir(m_env->Path()).filePath(QStringLiteral("folder.jpg"));
+        const QString strFolder = QDir(m_env.Path()).filePath(QStringLiteral("folder.jpg"));
         QVERIFY(QDir().mkpath(strFolder));
         QVERIFY(Choose(strFolder) == m_good);
         QVERIFY(Choose(QStringLiteral("/dev/zero")) == m_good);
         QVERIFY(Choose(QStringLiteral("/dev/urandom")) == m_good);
         QVERIFY(Choose(QStringLiteral("/proc/self/mem")) == m_good);
 
-        const QString strFifo = QDir(m_env->Path()).filePath(QStringLiteral("fifo.jpg"));
-        const QByteArray fifo = QFile::encodeName(strFifo);
-        QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
-        std::atomic<bool> bDone{false};
-        std::atomic<bool> bBlocked{false};
-        std::thread watchdog([&] {
-            for (int waited = 0; !bDone; waited += 10) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                if (waited < 3000)
-                    continue;
-                // Succeeds only while a reader waits on the FIFO; closing it
-                // hands that reader an end of file.
-                const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0) {
-                    bBlocked = true;
-                    ::close(fd);
-                }
-            }
-        });
-        const SShown shown = Choose(strFifo);
-        bDone = true;
-        watchdog.join();
-        QVERIFY2(!bBlocked, "loading a FIFO blocked");
+        const QString strFifo = QDir(m_env.Path()).filePath(QStringLiteral("fifo.jpg"));
+        QCOMPARE(mkfifo(QFile::encodeName(strFifo).constData(), 0600), 0);
+        SShown shown;
+        QVERIFY2(HostileFiles::RunsWithoutBlocking(strFifo, [&] { shown = Choose(strFifo); }),
+                 "loading a FIFO blocked");
         QVERIFY(shown == m_good);
     }
 

@@ -1,9 +1,8 @@
-#include "scores/ScoreTable.h"
-#include "scores/StatsCodec.h"
+#include "tests/core/StatsFixtures.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,18 +15,10 @@ class SignalsTest : public QObject
     Q_OBJECT
 
 private:
-    QString StatsPath(const QTemporaryDir& home) const
-    {
-        return home.filePath(QStringLiteral("data/Brevik/Slydra/Stats.bin"));
-    }
-
     // The handlers are in place once the kernel lists the signal as caught.
     static bool Catches(qint64 pid, int nSignal)
     {
-        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-        if (!status.open(QIODevice::ReadOnly))
-            return false;
-        for (const QByteArray& line : status.readAll().split('\n')) {
+        for (const QByteArray& line : ReadFile(QStringLiteral("/proc/%1/status").arg(pid)).split('\n')) {
             if (line.startsWith("SigCgt:"))
                 return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (nSignal - 1)) & 1u;
         }
@@ -60,45 +51,30 @@ private:
     }
 
 private slots:
+    // The stats file lands in the data folder: the defaults on a first run,
+    // or the records of the last run written back unchanged.
     void eachSignalEndsInOrderAndWritesTheRecords_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGINT") << int(SIGINT);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << QByteArray();
+        QTest::newRow("SIGINT") << int(SIGINT) << QByteArray();
+        QTest::newRow("SIGHUP") << int(SIGHUP) << QByteArray();
+        QTest::newRow("SIGTERM over the last run's records") << int(SIGTERM) << CStatsCodec::Encode(SampleRecords());
     }
 
     void eachSignalEndsInOrderAndWritesTheRecords()
     {
         QFETCH(int, signal);
+        QFETCH(QByteArray, stored);
         QTemporaryDir home;
+        const QString strStats = home.filePath(QStringLiteral("data/Brevik/Slydra/Stats.bin"));
+        if (!stored.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(strStats).absolutePath()));
+            QVERIFY(WriteFile(strStats, stored));
+        }
         QCOMPARE(RunUntilSignal(home, signal), 0);
-        QFile stats(StatsPath(home));
-        QVERIFY(stats.open(QIODevice::ReadOnly));
-        QCOMPARE(stats.size(), 156);
-    }
-
-    void recordsFromTheLastRunAreWrittenBackUnchanged()
-    {
-        QTemporaryDir home;
-        SStatsRecords records;
-        for (int level = 0; level < 3; ++level) {
-            records.leastMoves[level] = 40 + level;
-            records.fastestTime[level] = 100 * (level + 1);
-            records.movesName[level] = QStringLiteral("M\u00f8ller %1").arg(level);
-            records.timeName[level] = QStringLiteral("\U0001F600 %1").arg(level);
-        }
-        const QByteArray bytes = CStatsCodec::Encode(records);
-        QVERIFY(QDir().mkpath(QFileInfo(StatsPath(home)).absolutePath()));
-        {
-            QFile file(StatsPath(home));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        }
-        QCOMPARE(RunUntilSignal(home, SIGTERM), 0);
-        QFile stats(StatsPath(home));
-        QVERIFY(stats.open(QIODevice::ReadOnly));
-        QCOMPARE(stats.readAll(), bytes);
+        QCOMPARE(ReadFile(strStats), stored.isEmpty() ? DefaultStatsFile() : stored);
     }
 };
 

@@ -1,11 +1,10 @@
 #include "TestSupport.h"
+#include "tests/core/BoardChecks.h"
 
 #include "app/ElapsedText.h"
 #include "board/RandomSource.h"
 #include "options/Settings.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QLabel>
 #include <QTest>
 
@@ -18,28 +17,6 @@ namespace {
 
 constexpr int kTaps = 100000;
 constexpr std::uint32_t kSeed = 20240607u;
-
-// Closes every dialog as soon as it shows: the Congratulations dialog (with
-// the name left as offered) and the Best Scores dialog.
-class CDialogCloser : public QObject
-{
-public:
-    CDialogCloser() { qApp->installEventFilter(this); }
-    ~CDialogCloser() override { qApp->removeEventFilter(this); }
-
-    QStringList m_titles;
-
-protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
-    {
-        auto* pDialog = qobject_cast<QDialog*>(pWatched);
-        if (pEvent->type() == QEvent::Show && pDialog && pDialog->isWindow()) {
-            m_titles << pDialog->metaObject()->className();
-            QMetaObject::invokeMethod(pDialog, &QDialog::close, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
 
 // What the game must show, worked out step by step beside it.
 struct SExpected
@@ -62,9 +39,9 @@ class SoakTest : public QObject
     Q_OBJECT
 
 private:
-    CTestEnvironment* m_env = nullptr;
-    CTestSlydraDlg* m_dlg = nullptr;
-    CDialogCloser* m_closer = nullptr;
+    CTestEnvironment m_env;  // before the window, which reads its settings
+    CTestSlydraDlg m_dlg;
+    CDialogCounter m_dialogs;
     std::mt19937 m_random{kSeed};
     CZeroRandom m_zero;
     CRuntimeRandom m_runtime;
@@ -86,30 +63,24 @@ private:
     // The invariants, after every step.
     void Check()
     {
-        CTestSlydraDlg& dlg = *m_dlg;
-        const int nCells = m_expected.nSize * m_expected.nSize;
-        if (dlg.m_board.m_nSize != m_expected.nSize || static_cast<int>(dlg.m_board.m_cells.size()) != nCells)
+        if (m_dlg.m_board.m_nSize != m_expected.nSize)
             return Fail("board size");
-        std::vector<bool> seen(static_cast<std::size_t>(nCells), false);
-        for (const int tile : dlg.m_board.m_cells) {
-            if (tile < 0 || tile >= nCells || seen[static_cast<std::size_t>(tile)])
-                return Fail("the board is not a permutation");
-            seen[static_cast<std::size_t>(tile)] = true;
-        }
-        if (dlg.m_board.m_cells != m_expected.cells)
+        if (!BoardChecks::IsPermutation(m_dlg.m_board))
+            return Fail("the board is not a permutation");
+        if (m_dlg.m_board.m_cells != m_expected.cells)
             return Fail("the tiles are not where the taps put them");
-        if (dlg.m_nMoves != m_expected.nMoves || dlg.m_nSeconds != m_expected.nSeconds)
+        if (m_dlg.m_nMoves != m_expected.nMoves || m_dlg.m_nSeconds != m_expected.nSeconds)
             return Fail("move count or seconds");
-        if (dlg.m_bRunning != m_expected.bRunning || dlg.Ticking(CSlydraDlg::kClockTimerId) != dlg.m_bRunning)
+        if (m_dlg.m_bRunning != m_expected.bRunning || m_dlg.Ticking(CSlydraDlg::kClockTimerId) != m_dlg.m_bRunning)
             return Fail("the clock runs when no game does, or not when one does");
-        if (dlg.Ticking(CSlideAnimation::kTimerId) != (dlg.m_slide.m_bActive && dlg.m_slide.m_nFrameCount > 1))
+        if (m_dlg.Ticking(CSlideAnimation::kTimerId) != (m_dlg.m_slide.m_bActive && m_dlg.m_slide.m_nFrameCount > 1))
             return Fail("the slide timer");
-        if (dlg.m_nTileSize != (240 - 8) / m_expected.nSize)
+        if (m_dlg.m_nTileSize != (240 - 8) / m_expected.nSize)
             return Fail("tile size");
-        if (dlg.m_wndMoves->text() != QString::number(dlg.m_nMoves)
-            || dlg.m_wndTime->text() != QString::fromStdString(FormatElapsed(dlg.m_nSeconds)))
+        if (m_dlg.m_wndMoves->text() != QString::number(m_dlg.m_nMoves)
+            || m_dlg.m_wndTime->text() != QString::fromStdString(FormatElapsed(m_dlg.m_nSeconds)))
             return Fail("labels");
-        if (dlg.m_questions.size() != m_nQuestionsSeen)
+        if (m_dlg.m_questions.size() != m_nQuestionsSeen)
             return Fail("an unexpected message");
     }
 
@@ -132,8 +103,7 @@ private:
 
     void Tap()
     {
-        CTestSlydraDlg& dlg = *m_dlg;
-        const int t = dlg.m_nTileSize;
+        const int t = m_dlg.m_nTileSize;
         QPoint point(Pick(0, 239), Pick(0, 267));
         if (Pick(0, 9) < 7) {
             // Mostly a tile next to the blank, so that moves happen.
@@ -148,7 +118,7 @@ private:
         ++m_nTaps;
 
         // Where the tap lands and what it does, by the rules of the game.
-        const bool bBusy = dlg.m_slide.m_bActive;
+        const bool bBusy = m_dlg.m_slide.m_bActive;
         const int nCol = (point.x() - 4) / t;
         const int nRow = (point.y() - 4) / t;
         const int n = m_expected.nSize;
@@ -162,11 +132,11 @@ private:
             ExpectMove(nRow, nCol);
 
         if (m_nTaps % 100 == 0)
-            QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, point);
+            QTest::mouseClick(&m_dlg, Qt::LeftButton, Qt::NoModifier, point);
         else
-            dlg.OnLButtonDown(point);
+            m_dlg.OnLButtonDown(point);
 
-        if (bMoves && m_expected.bRunning && dlg.m_board.IsSolved())
+        if (bMoves && m_expected.bRunning && m_dlg.m_board.IsSolved())
             Completed();
     }
 
@@ -175,7 +145,7 @@ private:
         m_expected.bRunning = false;
         ++m_nCompleted;
         ++m_nQuestionsSeen;  // the completion message
-        const QString strMessage = m_dlg->m_questions.value(m_nQuestionsSeen - 1);
+        const QString strMessage = m_dlg.m_questions.value(m_nQuestionsSeen - 1);
         const QString strTime = QString::fromStdString(FormatElapsed(m_expected.nSeconds));
         if (!strMessage.contains(strTime + QStringLiteral(" from ") + QString::number(m_expected.nMoves) + QStringLiteral(" moves")))
             Fail("completion message");
@@ -183,22 +153,16 @@ private:
 
     void ClockTick()
     {
-        if (!m_dlg->Ticking(CSlydraDlg::kClockTimerId))
+        if (!m_dlg.Ticking(CSlydraDlg::kClockTimerId))
             return;
-        m_dlg->OnTimer(CSlydraDlg::kClockTimerId);
+        m_dlg.OnTimer(CSlydraDlg::kClockTimerId);
         ++m_expected.nSeconds;
     }
 
-    void SlideTick()
+    void SlideTicks(int nTicks)
     {
-        if (m_dlg->Ticking(CSlideAnimation::kTimerId))
-            m_dlg->OnTimer(CSlideAnimation::kTimerId);
-    }
-
-    void FinishSlide()
-    {
-        for (int tick = 0; tick < 5; ++tick)
-            SlideTick();
+        for (int tick = 0; tick < nTicks && m_dlg.Ticking(CSlideAnimation::kTimerId); ++tick)
+            m_dlg.OnTimer(CSlideAnimation::kTimerId);
     }
 
     // The resign question, answered at random when a game runs.
@@ -208,21 +172,16 @@ private:
             return true;
         ++m_nQuestionsSeen;
         const bool bYes = Pick(0, 4) > 0;
-        m_dlg->m_answer = bYes ? QMessageBox::Yes : QMessageBox::No;
+        m_dlg.m_answer = bYes ? QMessageBox::Yes : QMessageBox::No;
         return bYes;
     }
 
     void NewGame()
     {
-        if (!Resigns()) {
-            m_dlg->OnNewGame();
-            return;
-        }
-        m_dlg->OnNewGame();
-        m_expected.cells = m_dlg->m_board.m_cells;  // a fresh scramble; checked to be a permutation
-        m_expected.nMoves = 0;
-        m_expected.nSeconds = 0;
-        m_expected.bRunning = true;
+        const bool bResigns = Resigns();
+        m_dlg.OnNewGame();
+        if (bResigns)  // a fresh scramble, checked to be a permutation
+            m_expected = {m_expected.nSize, m_dlg.m_board.m_cells, 0, 0, true};
     }
 
     // Options through the window's seam: sometimes a new size, sometimes the
@@ -232,7 +191,7 @@ private:
         const bool bResigns = Resigns();
         const int nChoice = nForcedSize ? 0 : Pick(0, 9);
         const int nNewSize = nForcedSize ? nForcedSize : Pick(3, 5);
-        m_dlg->m_options = [nChoice, nNewSize] {
+        m_dlg.m_options = [nChoice, nNewSize] {
             if (nChoice < 4) {
                 CSettings::PutDims(nNewSize);
                 return true;
@@ -243,17 +202,10 @@ private:
             }
             return false;
         };
-        m_dlg->OnOptions();
-        if (!bResigns)
-            return;
-        if (nChoice < 4)
-            m_expected.nSize = nNewSize;
-        m_expected.cells.resize(static_cast<std::size_t>(m_expected.nSize * m_expected.nSize));
-        for (std::size_t i = 0; i < m_expected.cells.size(); ++i)
-            m_expected.cells[i] = static_cast<int>(i);
-        m_expected.nMoves = 0;
-        m_expected.nSeconds = 0;
-        m_expected.bRunning = false;
+        m_dlg.OnOptions();
+        const int nSize = nChoice < 4 ? nNewSize : m_expected.nSize;
+        if (bResigns)
+            m_expected = {nSize, BoardChecks::HomeOrder(nSize), 0, 0, false};
     }
 
     // A 3x3 game dealt by a generator of zeros (blank in cell 1), solved by
@@ -265,10 +217,10 @@ private:
         if (m_expected.bRunning)
             return;  // the player kept the running game
         if (Pick(0, 3) == 0)
-            m_dlg->m_scores.SetDefaults();
-        m_dlg->SetRandomSource(&m_zero);
+            m_dlg.m_scores.SetDefaults();
+        m_dlg.SetRandomSource(&m_zero);
         NewGame();
-        m_dlg->SetRandomSource(&m_runtime);
+        m_dlg.SetRandomSource(&m_runtime);
         if (m_expected.cells != std::vector<int>{0, 8, 1, 3, 4, 2, 6, 7, 5})
             return Fail("the known game was not dealt");
         const int nTicks = Pick(0, 8);
@@ -278,27 +230,22 @@ private:
         int nBestMoves = 0;
         int nBestTime = 0;
         QString strName;
-        m_dlg->m_scores.GetMovesRecord(0, nBestMoves, strName);
-        m_dlg->m_scores.GetTimeRecord(0, nBestTime, strName);
-        const int nShown = static_cast<int>(m_closer->m_titles.size());
+        m_dlg.m_scores.GetMovesRecord(0, nBestMoves, strName);
+        m_dlg.m_scores.GetTimeRecord(0, nBestTime, strName);
+        const int nShown = m_dialogs.m_nShown;
         for (const int nCell : {2, 5, 8}) {
-            const int t = m_dlg->m_nTileSize;
+            const int t = m_dlg.m_nTileSize;
             ExpectMove(nCell / 3, nCell % 3);
             ++m_nTaps;
-            m_dlg->OnLButtonDown(QPoint(4 + t * (nCell % 3) + t / 2, 4 + t * (nCell / 3) + t / 2));
+            m_dlg.OnLButtonDown(QPoint(4 + t * (nCell % 3) + t / 2, 4 + t * (nCell / 3) + t / 2));
             if (nCell != 8)
-                FinishSlide();
+                SlideTicks(5);
         }
         Completed();
         const bool bRecord = 3 < nBestMoves || m_expected.nSeconds < nBestTime;
-        if ((static_cast<int>(m_closer->m_titles.size()) - nShown) != (bRecord ? 1 : 0))
+        if (m_dialogs.m_nShown - nShown != (bRecord ? 1 : 0))
             return Fail("the Congratulations dialog came when no record fell, or not when one did");
         m_nCongratulations += bRecord ? 1 : 0;
-    }
-
-    void BestScores()
-    {
-        m_dlg->OnBestScores();
     }
 
     // A slide's frames drawn one by one leave what a whole repaint shows, but
@@ -307,11 +254,11 @@ private:
     // draws the ring's line.
     void FrameMatchesRepaint()
     {
-        FinishSlide();
+        SlideTicks(5);
         Check();
-        const QImage drawn = m_dlg->Frame();
-        m_dlg->InvalidateBoard();
-        const QImage repainted = m_dlg->Frame();
+        const QImage drawn = m_dlg.Frame();
+        m_dlg.InvalidateBoard();
+        const QImage repainted = m_dlg.Frame();
         const QColor face = CTestEnvironment::kFace;
         for (int y = 0; y < drawn.height(); ++y) {
             for (int x = 0; x < drawn.width(); ++x) {
@@ -327,19 +274,9 @@ private:
 private slots:
     void initTestCase()
     {
-        m_env = new CTestEnvironment;
-        m_dlg = new CTestSlydraDlg;
-        m_closer = new CDialogCloser;
-        m_dlg->SetRandomSource(&m_runtime);
-        m_dlg->SetTickSource([this] { return static_cast<std::uint32_t>(m_random()); });
-        m_expected.cells = m_dlg->m_board.m_cells;
-    }
-
-    void cleanupTestCase()
-    {
-        delete m_closer;
-        delete m_dlg;
-        delete m_env;
+        m_dlg.SetRandomSource(&m_runtime);
+        m_dlg.SetTickSource([this] { return static_cast<std::uint32_t>(m_random()); });
+        m_expected.cells = m_dlg.m_board.m_cells;
     }
 
     void longPlay()
@@ -354,7 +291,7 @@ private slots:
             else if (nWhat < 800)
                 ClockTick();
             else if (nWhat < 990)
-                SlideTick();
+                SlideTicks(1);
             else if (nWhat < 994)
                 NewGame();
             else if (nWhat < 997)
@@ -362,7 +299,7 @@ private slots:
             else if (nWhat < 999)
                 KnownGame();
             else
-                BestScores();
+                m_dlg.OnBestScores();
             Check();
             if (QTest::currentTestFailed())
                 return;

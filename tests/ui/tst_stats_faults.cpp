@@ -1,10 +1,8 @@
-#include "StatsWriterRecords.h"
+#include "HostileFiles.h"
 #include "TestSupport.h"
+#include "tests/core/StatsFixtures.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
@@ -12,33 +10,21 @@
 #include <QTest>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <linux/fs.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
+#include <memory>
 #include <random>
 #include <thread>
 
 namespace {
 
 constexpr int kKillTrials = 200;
-
-QByteArray ReadAll(const QString& strPath)
-{
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& strPath, const QByteArray& bytes)
-{
-    QFile file(strPath);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 // Sets or clears the immutable attribute, which binds root as well.
 bool SetImmutable(const QString& strPath, bool bOn)
@@ -60,28 +46,33 @@ bool SetImmutable(const QString& strPath, bool bOn)
 
 // Saving the records when the save is killed, the file or folder is read-only
 // or the disk is full: what was stored before survives whole, and nothing is
-// shown to the player.
+// shown to the player. The window starts with the defaults wherever the file
+// cannot be read.
 class StatsFaultsTest : public QObject
 {
     Q_OBJECT
 
 private:
-    CTestEnvironment* m_env = nullptr;
+    CTestEnvironment m_env;
     QString m_strStats;
     QString m_strFolder;
 
-    // The main window ends with the second record set to save over the first.
-    void EndWindowSaving()
+    // The main window starts, holding atStart, and ends with the second
+    // record set to save over the first; nothing is said.
+    void EndWindowSaving(const SStatsRecords& atStart)
     {
         CDialogCounter dialogs;
         QStringList questions;
+        SStatsRecords loaded;
         {
             CTestSlydraDlg dlg;
-            StatsWriterRecords::Put(dlg.m_scores, StatsWriterRecords::Set(1));
+            loaded = Snapshot(dlg.m_scores);
+            Store(dlg.m_scores, WriterRecords(1));
             dlg.SaveScores();
             questions = dlg.m_questions;
         }
         QCoreApplication::processEvents();
+        QVERIFY(loaded == atStart);
         QVERIFY(questions.isEmpty());
         QCOMPARE(dialogs.m_nShown, 0);
     }
@@ -89,38 +80,41 @@ private:
     void StoreFirstSet()
     {
         QVERIFY(QDir().mkpath(m_strFolder));
-        QVERIFY(WriteAll(m_strStats, StatsWriterRecords::Bytes(0)));
+        QVERIFY(WriteFile(m_strStats, CStatsCodec::Encode(WriterRecords(0))));
     }
 
-    // Read-only by the immutable attribute where it can be set; otherwise by
-    // permission bits, which do not bind root.
-    bool MakeReadOnly(const QString& strPath, QFileDevice::Permissions permissions)
+    // The save failed: the first set is still there whole, and nothing beside it.
+    void FirstSetKeptAlone()
     {
-        if (SetImmutable(strPath, true))
-            return true;
-        if (geteuid() == 0)
-            return false;
-        return QFile::setPermissions(strPath, permissions);
+        QCOMPARE(ReadFile(m_strStats), CStatsCodec::Encode(WriterRecords(0)));
+        QCOMPARE(QDir(m_strFolder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Stats.bin")});
     }
 
-    void MakeWritable(const QString& strPath)
+    // Makes strPath read-only, by the immutable attribute where it can be set
+    // (permission bits do not bind root), and ends the window saving over it.
+    void EndWindowSavingReadOnly(const QString& strPath, QFileDevice::Permissions permissions)
     {
-        SetImmutable(strPath, false);
-        QFile::setPermissions(strPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        StoreFirstSet();
+        if (!SetImmutable(strPath, true) && (geteuid() == 0 || !QFile::setPermissions(strPath, permissions)))
+            QSKIP("running as root where the immutable attribute cannot be set: permission bits do not bind root");
+        const auto restore = qScopeGuard([strPath] {
+            SetImmutable(strPath, false);
+            QFile::setPermissions(strPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        });
+        EndWindowSaving(WriterRecords(0));
+        FirstSetKeptAlone();
     }
 
 private slots:
     void initTestCase()
     {
-        m_env = new CTestEnvironment;
         m_strStats = CScoreTable::DefaultPath();
         m_strFolder = QFileInfo(m_strStats).absolutePath();
-        QVERIFY(m_strStats.startsWith(m_env->Path()));
+        QVERIFY(m_strStats.startsWith(m_env.Path()));
     }
-    void cleanupTestCase() { delete m_env; }
     void init()
     {
-        m_env->ClearSettings();
+        m_env.ClearSettings();
         QFile::remove(m_strFolder);
         QDir(m_strFolder).removeRecursively();
     }
@@ -132,11 +126,9 @@ private slots:
     void killedDuringSaves()
     {
         std::mt19937 random(4242u);
-        const QByteArray first = StatsWriterRecords::Bytes(0);
-        const QByteArray second = StatsWriterRecords::Bytes(1);
-        int nAbsent = 0;
-        int nFirst = 0;
-        int nSecond = 0;
+        const QByteArray first = CStatsCodec::Encode(WriterRecords(0));
+        const QByteArray second = CStatsCodec::Encode(WriterRecords(1));
+        int nFound[3] = {};  // no file, the first set, the second
         int nLeftovers = 0;
         for (int trial = 0; trial < kKillTrials; ++trial) {
             QTemporaryDir dir;
@@ -158,40 +150,25 @@ private slots:
 
             if (!QFile::exists(strPath)) {
                 QVERIFY2(!bSaved, qPrintable(QStringLiteral("trial %1: file gone after a save").arg(trial)));
-                ++nAbsent;
+                ++nFound[0];
             } else {
-                const QByteArray bytes = ReadAll(strPath);
+                const QByteArray bytes = ReadFile(strPath);
                 QVERIFY2(bytes == first || bytes == second,
                          qPrintable(QStringLiteral("trial %1: %2 bytes, neither set").arg(trial).arg(bytes.size())));
-                ++(bytes == first ? nFirst : nSecond);
+                ++nFound[bytes == first ? 1 : 2];
+                --nLeftovers;
             }
-            nLeftovers += static_cast<int>(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size())
-                - (QFile::exists(strPath) ? 1 : 0);
+            nLeftovers += static_cast<int>(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size());
         }
         qInfo("%d kills: %d found no file yet, %d the first set, %d the second; %d temporary files left behind",
-              kKillTrials, nAbsent, nFirst, nSecond, nLeftovers);
-        QVERIFY(nFirst > 0 && nSecond > 0);
+              kKillTrials, nFound[0], nFound[1], nFound[2], nLeftovers);
+        QVERIFY(nFound[1] > 0 && nFound[2] > 0);
     }
 
-    void readOnlyFileKeepsTheRecords()
-    {
-        StoreFirstSet();
-        if (!MakeReadOnly(m_strStats, QFileDevice::ReadOwner))
-            QSKIP("running as root where the immutable attribute cannot be set: permission bits do not bind root");
-        const auto restore = qScopeGuard([this] { MakeWritable(m_strStats); });
-        EndWindowSaving();
-        QCOMPARE(ReadAll(m_strStats), StatsWriterRecords::Bytes(0));
-    }
-
+    void readOnlyFileKeepsTheRecords() { EndWindowSavingReadOnly(m_strStats, QFileDevice::ReadOwner); }
     void readOnlyFolderKeepsTheRecords()
     {
-        StoreFirstSet();
-        if (!MakeReadOnly(m_strFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner))
-            QSKIP("running as root where the immutable attribute cannot be set: permission bits do not bind root");
-        const auto restore = qScopeGuard([this] { MakeWritable(m_strFolder); });
-        EndWindowSaving();
-        QCOMPARE(ReadAll(m_strStats), StatsWriterRecords::Bytes(0));
-        QCOMPARE(QDir(m_strFolder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Stats.bin")});
+        EndWindowSavingReadOnly(m_strFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
 
     // The data folder's place is taken by a plain file: nothing can be saved,
@@ -199,9 +176,9 @@ private slots:
     void folderIsAFile()
     {
         QVERIFY(QDir().mkpath(QFileInfo(m_strFolder).absolutePath()));
-        QVERIFY(WriteAll(m_strFolder, "not a folder"));
-        EndWindowSaving();
-        QCOMPARE(ReadAll(m_strFolder), QByteArray("not a folder"));
+        QVERIFY(WriteFile(m_strFolder, "not a folder"));
+        EndWindowSaving(DefaultStatsRecords());
+        QCOMPARE(ReadFile(m_strFolder), QByteArray("not a folder"));
     }
 
     // A full disk as the process sees it: a file size limit below the new
@@ -209,6 +186,7 @@ private slots:
     void fileSizeLimitKeepsTheRecords()
     {
         StoreFirstSet();
+        QVERIFY(CStatsCodec::Encode(WriterRecords(1)).size() > 1000);
         rlimit previous{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
         const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
@@ -220,59 +198,34 @@ private slots:
                 setrlimit(RLIMIT_FSIZE, &previous);
                 signal(SIGXFSZ, oldHandler);
             });
-            QVERIFY(StatsWriterRecords::Bytes(1).size() > 1000);
-            EndWindowSaving();
+            EndWindowSaving(WriterRecords(0));
         }
-        QCOMPARE(ReadAll(m_strStats), StatsWriterRecords::Bytes(0));
-        QCOMPARE(QDir(m_strFolder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Stats.bin")});
+        FirstSetKeptAlone();
     }
 
     // Stats.bin as a FIFO, a link to an endless device, or a folder: the
-    // window starts with the default records, says nothing, and leaves the
-    // thing in place. A watchdog opens the FIFO's other end if the start
-    // blocks on it, and the test fails.
+    // window starts with the default records without blocking, says nothing,
+    // and leaves the thing in place.
     void notAFileAtStart()
     {
         QVERIFY(QDir().mkpath(m_strFolder));
-        const QByteArray stats = QFile::encodeName(m_strStats);
         for (int kind = 0; kind < 3; ++kind) {
             QFile::remove(m_strStats);
             QDir(m_strStats).removeRecursively();
             if (kind == 0)
-                QCOMPARE(mkfifo(stats.constData(), 0600), 0);
+                QCOMPARE(mkfifo(QFile::encodeName(m_strStats).constData(), 0600), 0);
             else if (kind == 1)
                 QVERIFY(QFile::link(QStringLiteral("/dev/zero"), m_strStats));
             else
                 QVERIFY(QDir().mkpath(m_strStats));
 
-            std::atomic<bool> bDone{false};
-            std::atomic<bool> bBlocked{false};
-            std::thread watchdog([&] {
-                for (int waited = 0; !bDone; waited += 10) {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                    if (kind != 0 || waited < 3000)
-                        continue;
-                    const int fd = ::open(stats.constData(), O_WRONLY | O_NONBLOCK);
-                    if (fd >= 0) {
-                        bBlocked = true;
-                        ::close(fd);
-                    }
-                }
-            });
             CDialogCounter dialogs;
-            int nMoves = 0;
-            QString strName;
-            QStringList questions;
-            {
-                CTestSlydraDlg dlg;
-                bDone = true;
-                watchdog.join();
-                dlg.m_scores.GetMovesRecord(1, nMoves, strName);
-                questions = dlg.m_questions;
-            }
-            QVERIFY2(!bBlocked, "the start blocked on a FIFO");
-            QCOMPARE(nMoves, CScoreTable::kDefaultMoves);
-            QCOMPARE(strName, CScoreTable::DefaultName());
+            std::unique_ptr<CTestSlydraDlg> dlg;
+            QVERIFY2(HostileFiles::RunsWithoutBlocking(m_strStats, [&] { dlg = std::make_unique<CTestSlydraDlg>(); }),
+                     "the start blocked on a FIFO");
+            QVERIFY(Snapshot(dlg->m_scores) == DefaultStatsRecords());
+            const QStringList questions = dlg->m_questions;
+            dlg.reset();
             QVERIFY(questions.isEmpty());
             QCOMPARE(dialogs.m_nShown, 0);
             const QFileInfo left(m_strStats);

@@ -37,16 +37,10 @@ extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(con
                                                           void (*free_hook)(const volatile void*));
 
 namespace {
-
-void MallocHook(const volatile void*, std::size_t nSize)
-{
-    Note(nSize);
-}
-
-void FreeHook(const volatile void*) {}
-
-const bool g_bHooked = __sanitizer_install_malloc_and_free_hooks(&MallocHook, &FreeHook) != 0;
-
+const bool g_bHooked = __sanitizer_install_malloc_and_free_hooks(
+                           [](const volatile void*, std::size_t nSize) { Note(nSize); },
+                           [](const volatile void*) {})
+    != 0;
 } // namespace
 
 #else
@@ -59,28 +53,10 @@ void* __libc_calloc(std::size_t, std::size_t);
 void* __libc_realloc(void*, std::size_t);
 void __libc_free(void*);
 
-void* malloc(std::size_t nSize)
-{
-    Note(nSize);
-    return __libc_malloc(nSize);
-}
-
-void* calloc(std::size_t nCount, std::size_t nSize)
-{
-    Note(nCount * nSize);
-    return __libc_calloc(nCount, nSize);
-}
-
-void* realloc(void* p, std::size_t nSize)
-{
-    Note(nSize);
-    return __libc_realloc(p, nSize);
-}
-
-void free(void* p)
-{
-    __libc_free(p);
-}
+void* malloc(std::size_t nSize) { Note(nSize); return __libc_malloc(nSize); }
+void* calloc(std::size_t nCount, std::size_t nSize) { Note(nCount * nSize); return __libc_calloc(nCount, nSize); }
+void* realloc(void* p, std::size_t nSize) { Note(nSize); return __libc_realloc(p, nSize); }
+void free(void* p) { __libc_free(p); }
 }
 
 namespace {

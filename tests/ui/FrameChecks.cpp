@@ -2,43 +2,18 @@
 
 #include "TestSupport.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <numeric>
 
 namespace FrameChecks {
-
-namespace {
-
-QString Hex(QRgb rgb)
-{
-    return QColor(rgb).name();
-}
-
-} // namespace
 
 std::vector<int> HomeOrder(int nSize)
 {
     std::vector<int> cells(static_cast<std::size_t>(nSize * nSize));
     std::iota(cells.begin(), cells.end(), 0);
     return cells;
-}
-
-QColor RingColour(int x, int y, int nBoard)
-{
-    if (x < 0 || y < 0 || x >= nBoard || y >= nBoard)
-        return {};
-    const int nRing = std::min(std::min(x, y), std::min(nBoard - 1 - x, nBoard - 1 - y));
-    if (nRing > 4)
-        return {};
-    const QColor white(255, 255, 255);
-    const QColor& face = CTestEnvironment::kFace;
-    const QColor& shadow = CTestEnvironment::kShadow;
-    const QColor& dark = CTestEnvironment::kDarkShadow;
-    const QColor topLeft[5] = {face, white, face, dark, shadow};
-    const QColor bottomRight[5] = {dark, shadow, white, face, dark};
-    // Right and bottom lines are drawn last and run the full length.
-    const int far = nBoard - 1 - nRing;
-    return x == far || y == far ? bottomRight[nRing] : topLeft[nRing];
 }
 
 QImage LetterSheet(int nSize)
@@ -49,38 +24,53 @@ QImage LetterSheet(int nSize)
 
 QImage ExpectedBoard(int nSize, const std::vector<int>& cells, const QImage& tilePicture)
 {
+    const QColor white(255, 255, 255);
+    const QColor& face = CTestEnvironment::kFace;
+    const QColor& shadow = CTestEnvironment::kShadow;
+    const QColor& dark = CTestEnvironment::kDarkShadow;
+    // Ring n (counted from the outside) is topLeft[n] on its top and left
+    // lines and bottomRight[n] on its right and bottom lines, which are drawn
+    // last and run the full length.
+    const QColor topLeft[5] = {face, white, face, dark, shadow};
+    const QColor bottomRight[5] = {dark, shadow, white, face, dark};
     QImage board(kBoard, kBoard, QImage::Format_RGB32);
     for (int y = 0; y < kBoard; ++y) {
         for (int x = 0; x < kBoard; ++x) {
-            const QColor ring = RingColour(x, y);
-            board.setPixel(x, y, (ring.isValid() ? ring : CTestEnvironment::kFace).rgb());
+            const int nRing = std::min(std::min(x, y), std::min(kBoard - 1 - x, kBoard - 1 - y));
+            const bool bFar = x == kBoard - 1 - nRing || y == kBoard - 1 - nRing;
+            board.setPixelColor(x, y, nRing > 4 ? face : bFar ? bottomRight[nRing] : topLeft[nRing]);
         }
     }
     const int t = (kBoard - 8) / nSize;
-    const int nBlank = nSize * nSize - 1;
+    QPainter painter(&board);
     for (int cell = 0; cell < nSize * nSize; ++cell) {
         const int tile = cells[cell];
-        if (tile == nBlank)
-            continue;
-        const int x0 = 4 + t * (cell % nSize);
-        const int y0 = 4 + t * (cell / nSize);
-        const int sx = t * (tile % nSize);
-        const int sy = t * (tile / nSize);
-        for (int dy = 0; dy < t; ++dy)
-            for (int dx = 0; dx < t; ++dx)
-                board.setPixel(x0 + dx, y0 + dy, tilePicture.pixel(sx + dx, sy + dy));
+        if (tile != nSize * nSize - 1)
+            painter.drawImage(4 + t * (cell % nSize), 4 + t * (cell / nSize), tilePicture, t * (tile % nSize),
+                              t * (tile / nSize), t, t);
     }
     return board;
 }
 
-QString FirstDifference(const QImage& actual, const QRect& area, const QImage& expected)
+QString BoardDiff(const QImage& frame, int nSize, const QImage& tilePicture, const std::vector<int>& cells,
+                  int nTolerance)
+{
+    const QImage board = ExpectedBoard(nSize, cells.empty() ? HomeOrder(nSize) : cells, tilePicture);
+    return FirstDifference(frame, QRect(0, 0, kBoard, kBoard), board, nTolerance);
+}
+
+QString FirstDifference(const QImage& actual, const QRect& area, const QImage& expected, int nTolerance)
 {
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb got = actual.pixel(x, y) | 0xff000000u;
-            const QRgb want = expected.pixel(x - area.left(), y - area.top()) | 0xff000000u;
-            if (got != want)
-                return QStringLiteral("pixel (%1, %2) is %3, expected %4").arg(x).arg(y).arg(Hex(got), Hex(want));
+            const QRgb got = actual.pixel(x, y);
+            const QRgb want = expected.pixel(x - area.left(), y - area.top());
+            if (qAbs(qRed(got) - qRed(want)) > nTolerance || qAbs(qGreen(got) - qGreen(want)) > nTolerance
+                || qAbs(qBlue(got) - qBlue(want)) > nTolerance)
+                return QStringLiteral("pixel (%1, %2) is %3, expected %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(QColor(got).name(), QColor(want).name());
         }
     }
     return {};

@@ -22,20 +22,22 @@ constexpr int kBoard = 240;
 
 std::vector<int> HomeOrder(int nSize);
 
-// The colour of (x, y) on the five bevelled rings of a board nBoard wide;
-// an invalid colour when the pixel lies on none of them.
-QColor RingColour(int x, int y, int nBoard = kBoard);
-
 // The built-in letter sheet of a grid size, in the display's format.
 QImage LetterSheet(int nSize);
 
-// Background, rings and every tile but the blank, each tile cut from
-// tilePicture: what a full repaint of the board square shows.
+// Face, the five bevelled rings and every tile but the blank, each tile cut
+// from tilePicture: what a full repaint of the board square shows.
 QImage ExpectedBoard(int nSize, const std::vector<int>& cells, const QImage& tilePicture);
 
+// Empty when the board square of frame is what a repaint of cells (home
+// order when empty) shows with tilePicture, each channel within nTolerance.
+QString BoardDiff(const QImage& frame, int nSize, const QImage& tilePicture, const std::vector<int>& cells = {},
+                  int nTolerance = 0);
+
 // Empty when area of actual equals expected placed with its (0, 0) at
-// area's top-left corner; else where and how the first pixel differs.
-QString FirstDifference(const QImage& actual, const QRect& area, const QImage& expected);
+// area's top-left corner, each channel within nTolerance; else where and how
+// the first pixel differs.
+QString FirstDifference(const QImage& actual, const QRect& area, const QImage& expected, int nTolerance = 0);
 // Empty when every pixel of area is colour.
 QString FirstPixelNot(const QImage& actual, const QRect& area, const QColor& colour);
 

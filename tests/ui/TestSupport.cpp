@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTest>
@@ -42,11 +43,26 @@ void CTestEnvironment::ClearSettings()
     QFile::remove(CScoreTable::DefaultPath());
 }
 
-CTestSlydraDlg::CTestSlydraDlg() = default;
-
 QImage CTestSlydraDlg::Frame()
 {
     return grab(ClientRect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QString CTestSlydraDlg::State() const
+{
+    return QStringLiteral("%1, clock %2, moves %3 \"%4\", seconds %5 \"%6\", %7")
+        .arg(QLatin1String(m_bRunning ? "running" : "idle"), QLatin1String(Ticking(kClockTimerId) ? "on" : "off"))
+        .arg(m_nMoves)
+        .arg(m_wndMoves->text())
+        .arg(m_nSeconds)
+        .arg(m_wndTime->text(), QLatin1String(m_board.IsSolved() ? "solved" : "scrambled"));
+}
+
+void CTestSlydraDlg::ApplyOptions()
+{
+    m_options = [] { return true; };
+    OnOptions();
+    m_options = nullptr;
 }
 
 void CTestSlydraDlg::StartKnownGame()
@@ -54,10 +70,8 @@ void CTestSlydraDlg::StartKnownGame()
     CSettings::PutDims(3);
     CSettings::PutUseAnim(false);
     SetRandomSource(&m_zero);
-    m_options = [] { return true; };
-    OnOptions();
+    ApplyOptions();
     OnNewGame();
-    m_options = nullptr;
     QCOMPARE(m_board.m_cells, (std::vector<int>{0, 8, 1, 3, 4, 2, 6, 7, 5}));
 }
 
@@ -74,33 +88,12 @@ QMessageBox::StandardButton CTestSlydraDlg::MessageBox(const QString& strText, c
     return m_answer;
 }
 
-bool CTestSlydraDlg::RunOptionsDialog()
-{
-    ++m_nOptionsShown;
-    return m_options ? m_options() : CSlydraDlg::RunOptionsDialog();
-}
-
 unsigned int CTestSlydraDlg::SetTimer(unsigned int nIDEvent, int)
 {
     if (m_bRefuseTimers)
         return 0;
     m_running.insert(nIDEvent);
     return nIDEvent;
-}
-
-void CTestSlydraDlg::KillTimer(unsigned int nIDEvent)
-{
-    m_running.erase(nIDEvent);
-}
-
-CDialogCounter::CDialogCounter()
-{
-    qApp->installEventFilter(this);
-}
-
-CDialogCounter::~CDialogCounter()
-{
-    qApp->removeEventFilter(this);
 }
 
 bool CDialogCounter::eventFilter(QObject* pWatched, QEvent* pEvent)

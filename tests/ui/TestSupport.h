@@ -5,11 +5,14 @@
 #include "scores/ScoreTable.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
+#include <memory>
 #include <set>
 
 // Settings in a private folder, and a palette whose face, shadow and dark
@@ -56,10 +59,14 @@ public:
     using CSlydraDlg::m_wndTime;
     using CSlydraDlg::InvalidateBoard;
 
-    CTestSlydraDlg();
-
     // The client area as the player sees it, in logical pixels.
     QImage Frame();
+    // The game at a glance: running or idle, the clock timer, moves and
+    // seconds each with its label, and whether the board is in home order.
+    QString State() const;
+    // Runs Options as if the player changed something: the window takes up
+    // the settings as they stand.
+    void ApplyOptions();
     // A 3x3 game without animation dealt by a generator of zeros: blank in
     // cell 1, solved by tapping (0, 2), (1, 2) and (2, 2) in turn.
     void StartKnownGame();
@@ -76,9 +83,13 @@ public:
 protected:
     QMessageBox::StandardButton MessageBox(const QString& strText, const QString& strCaption,
                                            QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) override;
-    bool RunOptionsDialog() override;
+    bool RunOptionsDialog() override
+    {
+        ++m_nOptionsShown;
+        return m_options ? m_options() : CSlydraDlg::RunOptionsDialog();
+    }
     unsigned int SetTimer(unsigned int nIDEvent, int nElapseMs) override;
-    void KillTimer(unsigned int nIDEvent) override;
+    void KillTimer(unsigned int nIDEvent) override { m_running.erase(nIDEvent); }
 
 private:
     std::set<unsigned int> m_running;
@@ -89,8 +100,8 @@ private:
 class CDialogCounter : public QObject
 {
 public:
-    CDialogCounter();
-    ~CDialogCounter() override;
+    CDialogCounter() { qApp->installEventFilter(this); }
+    ~CDialogCounter() override { qApp->removeEventFilter(this); }
 
     int m_nShown = 0;
 
@@ -100,3 +111,33 @@ protected:
 
 // Closes the next modal dialog that opens, after fn has worked on it.
 void WhenModalOpens(std::function<void(QWidget*)> fn);
+
+// The same for a dialog that must be a T.
+template <class T>
+void WhenDialogOpens(std::function<void(T*)> fn)
+{
+    WhenModalOpens([fn](QWidget* pModal) {
+        T* pDlg = qobject_cast<T*>(pModal);
+        QVERIFY2(pDlg, qPrintable(QStringLiteral("\"%1\" opened instead").arg(pModal->windowTitle())));
+        fn(pDlg);
+    });
+}
+
+// Base of the widget tests: one environment for the whole run, with the
+// settings and the stats file forgotten before each test.
+class CWidgetTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    // A file of that name in the run's private folder.
+    QString File(const QString& strName) const { return m_env->Path() + QLatin1Char('/') + strName; }
+
+private slots:
+    void initTestCase() { m_env = std::make_unique<CTestEnvironment>(); }
+    void cleanupTestCase() { m_env.reset(); }
+    void init() { m_env->ClearSettings(); }
+
+private:
+    std::unique_ptr<CTestEnvironment> m_env;
+};

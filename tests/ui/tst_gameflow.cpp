@@ -1,38 +1,26 @@
 #include "TestSupport.h"
 
-#include "board/RandomSource.h"
-#include "options/OptionsDlg.h"
 #include "options/Settings.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
 #include <QProxyStyle>
 #include <QToolButton>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 
 namespace {
 
 const QString kResign = QStringLiteral("Slydra: Do you want to resign this game?");
 
+const QString kHome = QStringLiteral("idle, clock off, moves 0 \"0\", seconds 0 \"00m00s\", solved");
+
 } // namespace
 
-class GameFlowTest : public QObject
+class GameFlowTest : public CWidgetTest
 {
     Q_OBJECT
 
-private:
-    CTestEnvironment* m_env = nullptr;
-
 private slots:
-    void initTestCase() { m_env = new CTestEnvironment; }
-    void cleanupTestCase() { delete m_env; }
-    void init() { m_env->ClearSettings(); }
-
     // First, while this process has shown nothing else: the first frame needs
     // no image format plugin (they are loaded when a picture file is opened).
     void startsWithoutImageFormatPlugins()
@@ -58,23 +46,16 @@ private slots:
 
     void startsIdleInHomeOrderAtTheStoredSize()
     {
-        CTestSlydraDlg dlg;
-        QCOMPARE(dlg.m_board.m_nSize, 4);
-        QVERIFY(dlg.m_board.IsSolved());
-        QVERIFY(!dlg.m_bRunning);
-        QCOMPARE(dlg.m_wndMoves->text(), QStringLiteral("0"));
-        QCOMPARE(dlg.m_wndTime->text(), QStringLiteral("00m00s"));
-        QCOMPARE(dlg.m_nTileSize, 58);
-
-        for (int stored : {7, 0, -1, 2}) {
-            CSettings::PutDims(stored);
-            CTestSlydraDlg odd;
-            QCOMPARE(odd.m_board.m_nSize, 4);
+        // Stored size, size shown, tile size; a stored size outside 3..5 gives 4.
+        const int cases[][3] = {{4, 4, 58}, {7, 4, 58}, {0, 4, 58}, {-1, 4, 58}, {2, 4, 58}, {5, 5, 46}, {3, 3, 77}};
+        for (const auto& [nStored, nSize, nTile] : cases) {
+            if (nStored != 4)  // else nothing is stored
+                CSettings::PutDims(nStored);
+            CTestSlydraDlg dlg;
+            QCOMPARE(dlg.m_board.m_nSize, nSize);
+            QCOMPARE(dlg.m_nTileSize, nTile);
+            QCOMPARE(dlg.State(), kHome);
         }
-        CSettings::PutDims(5);
-        CTestSlydraDlg five;
-        QCOMPARE(five.m_board.m_nSize, 5);
-        QCOMPARE(five.m_nTileSize, 46);
     }
 
     void newGameAsksOnlyWhileAGameRuns()
@@ -82,10 +63,7 @@ private slots:
         CTestSlydraDlg dlg;
         dlg.OnNewGame();
         QVERIFY(dlg.m_questions.isEmpty());
-        QVERIFY(dlg.m_bRunning);
-        QVERIFY(dlg.Ticking(CSlydraDlg::kClockTimerId));
-        QVERIFY(!dlg.m_board.IsSolved());
-        QCOMPARE(dlg.m_wndMoves->text(), QStringLiteral("0"));
+        QCOMPARE(dlg.State(), QStringLiteral("running, clock on, moves 0 \"0\", seconds 0 \"00m00s\", scrambled"));
 
         // Play a little, then decline to resign: nothing changes.
         int row = 0, col = 0;
@@ -93,137 +71,92 @@ private slots:
         dlg.Tap(row, col == 0 ? 1 : col - 1);
         dlg.OnTimer(CSlydraDlg::kClockTimerId);
         const std::vector<int> cells = dlg.m_board.m_cells;
+        const QString strState = QStringLiteral("running, clock on, moves 1 \"1\", seconds 1 \"00m01s\", scrambled");
+        QCOMPARE(dlg.State(), strState);
         dlg.m_answer = QMessageBox::No;
         dlg.OnNewGame();
         QCOMPARE(dlg.m_questions, QStringList{kResign});
         QCOMPARE(dlg.m_board.m_cells, cells);
-        QCOMPARE(dlg.m_nMoves, 1);
-        QCOMPARE(dlg.m_nSeconds, 1);
-        QVERIFY(dlg.m_bRunning);
-        QVERIFY(dlg.Ticking(CSlydraDlg::kClockTimerId));
+        QCOMPARE(dlg.State(), strState);
 
         // Yes deals again with the counters at zero; the question came once.
         dlg.m_answer = QMessageBox::Yes;
         dlg.OnNewGame();
         QCOMPARE(dlg.m_questions.size(), 2);
-        QCOMPARE(dlg.m_nMoves, 0);
-        QCOMPARE(dlg.m_nSeconds, 0);
-        QCOMPARE(dlg.m_wndTime->text(), QStringLiteral("00m00s"));
-        QVERIFY(dlg.m_bRunning);
+        QCOMPARE(dlg.State(), QStringLiteral("running, clock on, moves 0 \"0\", seconds 0 \"00m00s\", scrambled"));
     }
 
-    void theClockCountsTicksOnlyWhileAGameRuns()
-    {
-        CTestSlydraDlg dlg;
-        dlg.OnTimer(CSlydraDlg::kClockTimerId);
-        QCOMPARE(dlg.m_nSeconds, 0);
-        dlg.OnNewGame();
-        dlg.m_nSeconds = 3598;
-        dlg.OnTimer(CSlydraDlg::kClockTimerId);
-        QCOMPARE(dlg.m_wndTime->text(), QStringLiteral("59m59s"));
-        dlg.OnTimer(CSlydraDlg::kClockTimerId);
-        QCOMPARE(dlg.m_wndTime->text(), QStringLiteral("01h00m00s"));
-    }
-
+    // Without a game, the taps that move count nothing and ask nothing.
     void tapsMapToCellsAndOnlyNeighboursOfTheBlankMove()
     {
         CSettings::PutUseAnim(false);
         CTestSlydraDlg dlg;  // 4x4, home order, blank bottom right
         const int t = dlg.m_nTileSize;
-
         QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, QPoint(2, 10));  // margin: cell (0, 0)
-        QVERIFY(dlg.m_board.IsSolved());
-
         QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, QPoint(4 + 4 * t, 4 + 3 * t + 5));
         QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, QPoint(4 + 3 * t + 5, 4 + 4 * t));
-        QVERIFY(dlg.m_board.IsSolved());
-
         dlg.Tap(2, 2);  // diagonal
         QVERIFY(dlg.m_board.IsSolved());
 
         dlg.Tap(3, 2);
         QCOMPARE(dlg.m_board.GetAt(3, 3), 14);
         QCOMPARE(dlg.m_board.GetAt(3, 2), 15);
-    }
-
-    void freePlayInIdleCountsNothingAndNoticesNothing()
-    {
-        CSettings::PutUseAnim(false);
-        CTestSlydraDlg dlg;
-        dlg.Tap(3, 2);
         dlg.Tap(3, 3);
-        QVERIFY(dlg.m_board.IsSolved());
-        QCOMPARE(dlg.m_nMoves, 0);
-        QCOMPARE(dlg.m_wndMoves->text(), QStringLiteral("0"));
+        QCOMPARE(dlg.State(), kHome);
         QVERIFY(dlg.m_questions.isEmpty());
     }
 
+    // The last move is counted as its slide starts, a tap during a slide is
+    // dropped, and completion stops the game before the dialog opens.
     void completingTheGridCountsTheLastMoveThenStopsTheGame()
     {
         CTestSlydraDlg dlg;
         dlg.StartKnownGame();
         dlg.OnTimer(CSlydraDlg::kClockTimerId);
-        dlg.Tap(0, 2);
-        dlg.Tap(1, 2);
-        QCOMPARE(dlg.m_nMoves, 2);
-        QVERIFY(dlg.m_questions.isEmpty());
-        bool bCongratulated = false;
-        WhenModalOpens([&](QWidget* pModal) {
-            bCongratulated = pModal->windowTitle() == QStringLiteral("Congratulations");
-            QVERIFY(!dlg.m_bRunning);
-            QCOMPARE(dlg.m_wndMoves->text(), QStringLiteral("3"));
-        });
-        dlg.Tap(2, 2);
-        QVERIFY(bCongratulated);
-        QVERIFY(dlg.m_board.IsSolved());
-        QCOMPARE(dlg.m_wndMoves->text(), QStringLiteral("3"));
-        QCOMPARE(dlg.m_questions,
-                 QStringList{QStringLiteral("Grid Completed: Congratulations, you have successfully completed the "
-                                            "grid in a time of 00m01s from 3 moves")});
-        QVERIFY(!dlg.m_bRunning);
-        QVERIFY(!dlg.Ticking(CSlydraDlg::kClockTimerId));
-
-        // Afterwards taps slide without counting, and New asks nothing.
-        dlg.Tap(2, 1);
-        QCOMPARE(dlg.m_nMoves, 3);
-        dlg.OnTimer(CSlydraDlg::kClockTimerId);
-        QCOMPARE(dlg.m_nSeconds, 1);
-        dlg.OnNewGame();
-        QCOMPARE(dlg.m_questions.size(), 1);
-    }
-
-    void theLastMoveIsCountedBeforeTheSlideEnds()
-    {
-        CTestSlydraDlg dlg;
-        dlg.StartKnownGame();
         CSettings::PutUseAnim(true);
         dlg.Tap(0, 2);
         QVERIFY(dlg.m_slide.m_bActive);
-        QCOMPARE(dlg.m_nMoves, 1);
-
-        dlg.Tap(1, 2);  // dropped: a slide is still being drawn
-        QCOMPARE(dlg.m_nMoves, 1);
+        dlg.Tap(1, 2);  // dropped
         QCOMPARE(dlg.m_board.GetAt(1, 2), 2);
-
         for (int tick = 0; tick < 4; ++tick)
             dlg.OnTimer(CSlideAnimation::kTimerId);
         QVERIFY(!dlg.m_slide.m_bActive);
         QVERIFY(!dlg.Ticking(CSlideAnimation::kTimerId));
-        QVERIFY(dlg.Ticking(CSlydraDlg::kClockTimerId));
+        QCOMPARE(dlg.State(), QStringLiteral("running, clock on, moves 1 \"1\", seconds 1 \"00m01s\", scrambled"));
 
         dlg.Tap(1, 2);
-        dlg.OnTimer(CSlideAnimation::kTimerId);
-        dlg.OnTimer(CSlideAnimation::kTimerId);
-        dlg.OnTimer(CSlideAnimation::kTimerId);
-        dlg.OnTimer(CSlideAnimation::kTimerId);
-        WhenModalOpens([&dlg](QWidget*) { QVERIFY(dlg.m_slide.m_bActive); });
+        for (int tick = 0; tick < 4; ++tick)
+            dlg.OnTimer(CSlideAnimation::kTimerId);
+        QCOMPARE(dlg.m_nMoves, 2);
+        QVERIFY(dlg.m_questions.isEmpty());
+        const QString strDone = QStringLiteral("idle, clock off, moves 3 \"3\", seconds 1 \"00m01s\", solved");
+        QString strInside;
+        bool bSliding = false;
+        WhenModalOpens([&](QWidget* pModal) {
+            QCOMPARE(pModal->windowTitle(), QStringLiteral("Congratulations"));
+            strInside = dlg.State();
+            bSliding = dlg.m_slide.m_bActive;
+        });
         dlg.Tap(2, 2);
-        QCOMPARE(dlg.m_nMoves, 3);
-        QVERIFY(!dlg.m_bRunning);
+        QCOMPARE(strInside, strDone);
+        QVERIFY(bSliding);
+        QCOMPARE(dlg.State(), strDone);
+        QCOMPARE(dlg.m_questions,
+                 QStringList{QStringLiteral("Grid Completed: Congratulations, you have successfully completed the "
+                                            "grid in a time of 00m01s from 3 moves")});
+
+        // Afterwards taps slide without counting, and New asks nothing.
+        for (int tick = 0; tick < 4; ++tick)
+            dlg.OnTimer(CSlideAnimation::kTimerId);
+        dlg.Tap(2, 1);
+        QVERIFY(!dlg.m_board.IsSolved());
+        dlg.OnTimer(CSlydraDlg::kClockTimerId);
+        QCOMPARE(dlg.State(), QStringLiteral("idle, clock off, moves 3 \"3\", seconds 1 \"00m01s\", scrambled"));
+        dlg.OnNewGame();
         QCOMPARE(dlg.m_questions.size(), 1);
     }
 
-    void newAndOptionsStopASlideThatIsStillRunning()
+    void aSlideStopsOnNewAndOptionsAndWithoutATimerEndsAtOnce()
     {
         CTestSlydraDlg dlg;
         dlg.Tap(3, 2);
@@ -240,11 +173,7 @@ private slots:
         dlg.OnOptions();
         QVERIFY(!dlg.m_slide.m_bActive);
         QVERIFY(!dlg.Ticking(CSlideAnimation::kTimerId));
-    }
 
-    void aSlideWithoutATimerFinishesAtOnce()
-    {
-        CTestSlydraDlg dlg;
         dlg.m_bRefuseTimers = true;
         dlg.Tap(3, 2);
         QVERIFY(!dlg.m_slide.m_bActive);
@@ -252,91 +181,58 @@ private slots:
         QVERIFY(dlg.m_board.IsSolved());
     }
 
-    void optionsAnsweredNoKeepsTheGame()
+    // Options asks to resign a running game: No keeps it; Yes ends it even
+    // when nothing changes. Only a change rebuilds the board, and without a
+    // game nothing is asked.
+    void optionsEndTheGameAndApplyWhatChanged()
     {
         CTestSlydraDlg dlg;
         dlg.OnNewGame();
+        dlg.OnTimer(CSlydraDlg::kClockTimerId);
         const std::vector<int> cells = dlg.m_board.m_cells;
         dlg.m_answer = QMessageBox::No;
         dlg.OnOptions();
         QCOMPARE(dlg.m_nOptionsShown, 0);
         QCOMPARE(dlg.m_board.m_cells, cells);
         QVERIFY(dlg.m_bRunning);
-    }
 
-    void optionsWithoutAChangeStillEndsTheGame()
-    {
-        CTestSlydraDlg dlg;
-        dlg.OnNewGame();
-        dlg.OnTimer(CSlydraDlg::kClockTimerId);
         const QImage before = dlg.m_picture.Surface();
+        dlg.m_answer = QMessageBox::Yes;
         dlg.m_options = [] { return false; };
         dlg.OnOptions();
         QCOMPARE(dlg.m_nOptionsShown, 1);
-        QCOMPARE(dlg.m_questions, QStringList{kResign});
-        QVERIFY(!dlg.m_bRunning);
-        QVERIFY(!dlg.Ticking(CSlydraDlg::kClockTimerId));
-        QVERIFY(dlg.m_board.IsSolved());
-        QCOMPARE(dlg.m_wndMoves->text(), QStringLiteral("0"));
-        QCOMPARE(dlg.m_wndTime->text(), QStringLiteral("00m00s"));
+        QCOMPARE(dlg.m_questions, (QStringList{kResign, kResign}));
+        QCOMPARE(dlg.State(), kHome);
         QCOMPARE(dlg.m_picture.Surface().constBits(), before.constBits());  // not rebuilt
-    }
 
-    void optionsThatChangeTheSizeResizeTheBoard()
-    {
-        CTestSlydraDlg dlg;
-        dlg.m_options = [] {
-            CSettings::PutDims(3);
-            return true;
-        };
-        dlg.OnOptions();
+        CSettings::PutDims(3);
+        dlg.ApplyOptions();
         QCOMPARE(dlg.m_board.m_nSize, 3);
         QCOMPARE(dlg.m_nTileSize, 77);
-        QVERIFY(dlg.m_board.IsSolved());
-        QVERIFY(dlg.m_questions.isEmpty());
+        QCOMPARE(dlg.State(), kHome);
+        QCOMPARE(dlg.m_questions.size(), 2);
     }
 
+    // The dialogs run their own loops: the clock keeps counting and the game
+    // is left as it was.
     void aboutAndBestScoresLeaveTheGameRunning()
     {
-        CTestSlydraDlg dlg;
-        dlg.OnNewGame();
-        WhenModalOpens([&dlg](QWidget*) { dlg.OnTimer(CSlydraDlg::kClockTimerId); });
-        dlg.OnAbout();
-        QVERIFY(dlg.m_bRunning);
-        QCOMPARE(dlg.m_nSeconds, 1);
-        QVERIFY(dlg.m_questions.isEmpty());
-    }
-
-    void theRealOptionsDialogStoresEveryChangeAtOnce()
-    {
-        CSettings::PutUseAnim(true);
-        CTestSlydraDlg dlg;
-        bool bSeen = false;
-        WhenModalOpens([&bSeen](QWidget* pModal) {
-            auto* pOptions = qobject_cast<COptionsDlg*>(pModal);
-            QVERIFY(pOptions);
-            bSeen = true;
-            QCOMPARE(pOptions->GridSizeBox()->currentText(), QStringLiteral("4x4"));
-            QVERIFY(pOptions->AnimationBox()->isChecked());
-            QVERIFY(pOptions->UsePictureBox()->isChecked());
-            QVERIFY(pOptions->PathBox()->text().isEmpty());
-
-            pOptions->GridSizeBox()->setCurrentIndex(2);
-            emit pOptions->GridSizeBox()->activated(2);
-            QCOMPARE(CSettings::GetDims(), 5);
-            QTest::mouseClick(pOptions->AnimationBox(), Qt::LeftButton);
-            QVERIFY(!CSettings::GetUseAnim());
-
-            // Typing a path changes nothing that is stored.
-            QTest::keyClicks(pOptions->PathBox(), QStringLiteral("/tmp/typed.jpg"));
-            QVERIFY(CSettings::GetLocation().isEmpty());
-            QTest::mouseClick(pOptions->CancelButton(), Qt::LeftButton);
-        });
-        dlg.OnOptions();
-        QVERIFY(bSeen);
-        QCOMPARE(dlg.m_board.m_nSize, 5);
-        QCOMPARE(dlg.m_nTileSize, 46);
-        QVERIFY(CSettings::GetLocation().isEmpty());
+        for (void (CSlydraDlg::*pShow)() : {&CSlydraDlg::OnAbout, &CSlydraDlg::OnBestScores}) {
+            CTestSlydraDlg dlg;
+            dlg.OnNewGame();
+            const std::vector<int> cells = dlg.m_board.m_cells;
+            QString strInside;
+            WhenModalOpens([&dlg, &strInside](QWidget*) {
+                dlg.OnTimer(CSlydraDlg::kClockTimerId);
+                dlg.OnTimer(CSlydraDlg::kClockTimerId);
+                strInside = dlg.State();
+            });
+            (dlg.*pShow)();
+            QCOMPARE(strInside, QStringLiteral("running, clock on, moves 0 \"0\", seconds 2 \"00m02s\", scrambled"));
+            QCOMPARE(dlg.State(), strInside);
+            QCOMPARE(dlg.m_board.m_cells, cells);
+            QVERIFY(dlg.m_questions.isEmpty());
+        }
     }
 };
 

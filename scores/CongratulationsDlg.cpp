@@ -61,9 +61,17 @@ bool CCongratulationsDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     if (pWatched == m_pName) {
         if (pEvent->type() == QEvent::FocusIn)
-            QGuiApplication::inputMethod()->show();
+            ShowInputPanel(true);
         else if (pEvent->type() == QEvent::FocusOut)
-            QGuiApplication::inputMethod()->hide();
+            ShowInputPanel(false);
     }
     return CTitledDlg::eventFilter(pWatched, pEvent);
+}
+
+void CCongratulationsDlg::ShowInputPanel(bool bShow)
+{
+    if (bShow)
+        QGuiApplication::inputMethod()->show();
+    else
+        QGuiApplication::inputMethod()->hide();
 }

@@ -25,6 +25,8 @@ protected:
     void OnInitDialog() override;
     void DoDataExchange(bool bSaveAndValidate) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+    // Asks the platform to show or hide its on-screen keyboard.
+    virtual void ShowInputPanel(bool bShow);
 
 private:
     QLineEdit* m_pName = nullptr;

@@ -69,7 +69,7 @@ void CScoreTable::SaveStats() const
     // Most games set no record: a file that already holds these very bytes
     // is left alone, and the exit does not wait for the disk.
     const QByteArray bytes = CStatsCodec::Encode(ToRecords());
-    if (target.isFile() && HoldsExactly(bytes))
+    if (HoldsExactly(bytes))
         return;
 
     // Written beside the old file and renamed over it on commit, so a write

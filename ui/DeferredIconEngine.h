@@ -21,8 +21,6 @@ public:
     QString key() const override;
     QIconEngine* clone() const override;
 
-    bool IsMade() const { return m_bMade; }
-
 private:
     const QIcon& Icon();
 

@@ -1,8 +1,17 @@
 #pragma once
 
 #include "board/Board.h"
+#include "board/RandomSource.h"
 
 #include <vector>
+
+// Always draws 0: each step of the scramble takes the first neighbour.
+class CZeroRandom : public CRandomSource
+{
+public:
+    void Seed(unsigned int) override {}
+    int Next() override { return 0; }
+};
 
 // What holds for every board a game can show: each tile in one cell, and an
 // order that slides can reach from home order.

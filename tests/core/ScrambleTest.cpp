@@ -8,13 +8,6 @@
 
 namespace {
 
-class CZeroRandom : public CRandomSource
-{
-public:
-    void Seed(unsigned int) override {}
-    int Next() override { return 0; }
-};
-
 // A repeatable generator that does not depend on the C runtime's.
 class CSeededRandom : public CRandomSource
 {

@@ -2,6 +2,7 @@
 
 #include "app/SlydraDlg.h"
 #include "board/RandomSource.h"
+#include "tests/core/BoardChecks.h"
 #include "scores/ScoreTable.h"
 
 #include <QColor>
@@ -31,14 +32,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-};
-
-// Always draws 0: each step of the scramble takes the first neighbour.
-class CZeroRandom : public CRandomSource
-{
-public:
-    void Seed(unsigned int) override {}
-    int Next() override { return 0; }
 };
 
 // The main window with its questions answered by the test and timers that

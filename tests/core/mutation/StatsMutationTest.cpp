@@ -65,25 +65,22 @@ private:
     // wide name whose length follows afresh, and FFFF 32 bits more.
     bool Length(quint32& length, bool& bWide)
     {
-        quint32 word = 0;
         bWide = false;
-        if (!Take(1, length))
-            return false;
-        if (length < 0xFF)
-            return true;
-        if (!Take(2, word))
-            return false;
-        if (word == 0xFFFE) {
-            bWide = true;
+        for (;;) {
+            quint32 word = 0;
             if (!Take(1, length))
                 return false;
             if (length < 0xFF)
                 return true;
             if (!Take(2, word))
                 return false;
+            if (word == 0xFFFE && !bWide) {
+                bWide = true;
+                continue;
+            }
+            length = word;
+            return word < 0xFFFF || Take(4, length);
         }
-        length = word;
-        return word < 0xFFFF || Take(4, length);
     }
 
     bool Name(QByteArray& out)

@@ -1,30 +1,64 @@
 #include "options/Settings.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QVariantMap>
 
 namespace {
 
 const char* const kSection = "Settings";
 
-int GetProfileInt(const char* name, int nDefault)
+// QSettings reads the program's file and the maker's file as soon as it is
+// made; a FIFO or a device there would block the start or never end. Such a
+// store is neither read nor written, and the options live in memory instead.
+bool FileStoreUsable()
 {
+    const QString strFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString strMaker = strFolder + QLatin1Char('/') + QCoreApplication::organizationName();
+    for (const QString& strFile : {strMaker + QLatin1Char('/') + QCoreApplication::applicationName(), strMaker}) {
+        const QFileInfo info(strFile + QStringLiteral(".conf"));
+        if (info.exists() && !info.isFile())
+            return false;
+    }
+    return true;
+}
+
+QVariantMap& MemoryStore()
+{
+    static QVariantMap values;
+    return values;
+}
+
+QVariant ReadProfile(const char* name, const QVariant& fallback)
+{
+    if (!FileStoreUsable())
+        return MemoryStore().value(QLatin1String(name), fallback);
     QSettings settings;
     settings.beginGroup(kSection);
+    return settings.value(name, fallback);
+}
+
+int GetProfileInt(const char* name, int nDefault)
+{
     bool ok = false;
-    const int value = settings.value(name, nDefault).toInt(&ok);
+    const int value = ReadProfile(name, nDefault).toInt(&ok);
     return ok ? value : nDefault;
 }
 
 QString GetProfileString(const char* name, const QString& strDefault)
 {
-    QSettings settings;
-    settings.beginGroup(kSection);
-    return settings.value(name, strDefault).toString();
+    return ReadProfile(name, strDefault).toString();
 }
 
 template <typename T>
 void WriteProfile(const char* name, const T& value)
 {
+    if (!FileStoreUsable()) {
+        MemoryStore().insert(QLatin1String(name), value);
+        return;
+    }
     QSettings settings;
     settings.beginGroup(kSection);
     settings.setValue(name, value);

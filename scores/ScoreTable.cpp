@@ -40,7 +40,11 @@ void CScoreTable::LoadStats()
         SetDefaults();
         return;
     }
-    const std::optional<SStatsRecords> records = CStatsCodec::Decode(file.readAll());
+    // Reading one byte past the bound tells a larger file apart without
+    // reading it whole (a sparse file can claim any size).
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    const std::optional<SStatsRecords> records =
+        bytes.size() > kMaxFileBytes ? std::nullopt : CStatsCodec::Decode(bytes);
     if (!records) {
         SetDefaults();
         return;

@@ -5,13 +5,17 @@
 struct SStatsRecords;
 
 // The best moves and time for each grid size, with the holders' names. Read
-// from the stats file when built and written back when destroyed.
+// from the stats file when built; written back by SaveStats, which the owner
+// calls whenever a record changes, and when destroyed.
 class CScoreTable
 {
 public:
     static constexpr int kLevels = 3;
     static constexpr int kDefaultMoves = 9999;
     static constexpr int kDefaultTime = 3599;
+    // The largest stats file read: six names of 87,000 characters each. A
+    // larger file is not a table of ours and loads as the defaults.
+    static constexpr qint64 kMaxFileBytes = 1 << 20;
     static QString DefaultName();
     // Stats.bin in the application's data folder.
     static QString DefaultPath();

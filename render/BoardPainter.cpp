@@ -17,9 +17,13 @@ void CBoardPainter::PaintBoard(QPainter& painter, const QRect& client, const SBo
                                const CBoard& board, const CPicture& picture, int nTileSize)
 {
     painter.fillRect(client, colours.face);
+    DrawFrame(painter, client.width(), colours);
+    DrawTiles(painter, board, picture, nTileSize);
+}
 
+void CBoardPainter::DrawFrame(QPainter& painter, int w, const SBoardColours& colours)
+{
     const QColor white(255, 255, 255);
-    const int w = client.width();
     struct SRing { QColor topLeft, bottomRight; };
     const SRing rings[BoardGeometry::kFrameDepth] = {
         {colours.face, colours.darkShadow},
@@ -33,8 +37,6 @@ void CBoardPainter::PaintBoard(QPainter& painter, const QRect& client, const SBo
         Draw3dRect(painter, square, ring.topLeft, ring.bottomRight);
         square = {square.left + 1, square.top + 1, square.right - 1, square.bottom - 1};
     }
-
-    DrawTiles(painter, board, picture, nTileSize);
 }
 
 // Top and left in the first colour, right and bottom in the second: the
@@ -64,12 +66,21 @@ void CBoardPainter::DrawTiles(QPainter& painter, const CBoard& board, const CPic
     }
 }
 
+// The uncovered strip is drawn as a repaint would draw an empty cell: the
+// face, and the frame's innermost ring where the cell lies under it.
 void CBoardPainter::DrawSlideFrame(QPainter& painter, const CSlideAnimation::SFrame& frame, int nTile,
-                                   int nGridSize, const QColor& crFace, const CPicture& picture, int nTileSize)
+                                   int nGridSize, int nClientWidth, const SBoardColours& colours,
+                                   const CPicture& picture, int nTileSize)
 {
     const SRect& e = frame.uncovered;
-    if (e.Width() > 0 && e.Height() > 0)
-        painter.fillRect(e.left, e.top, e.Width(), e.Height(), crFace);
+    if (e.Width() > 0 && e.Height() > 0) {
+        const QRect strip(e.left, e.top, e.Width(), e.Height());
+        painter.fillRect(strip, colours.face);
+        painter.save();
+        painter.setClipRect(strip);
+        DrawFrame(painter, nClientWidth, colours);
+        painter.restore();
+    }
     picture.CopyRectTo(painter, frame.tile.x, frame.tile.y,
                        BoardGeometry::SourceSquare(nTile, nGridSize, nTileSize));
 }

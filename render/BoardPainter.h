@@ -30,9 +30,12 @@ public:
                            const CBoard& board, const CPicture& picture, int nTileSize);
     static void DrawTiles(QPainter& painter, const CBoard& board, const CPicture& picture, int nTileSize);
     static void DrawSlideFrame(QPainter& painter, const CSlideAnimation::SFrame& frame, int nTile,
-                               int nGridSize, const QColor& crFace, const CPicture& picture, int nTileSize);
+                               int nGridSize, int nClientWidth, const SBoardColours& colours,
+                               const CPicture& picture, int nTileSize);
 
 private:
+    // The five bevelled rings around the w x w board square.
+    static void DrawFrame(QPainter& painter, int w, const SBoardColours& colours);
     static void Draw3dRect(QPainter& painter, const SRect& rect, const QColor& crTopLeft,
                            const QColor& crBottomRight);
 };

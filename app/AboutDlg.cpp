@@ -1,6 +1,8 @@
 #include "app/AboutDlg.h"
 
+#include "app/SlydraApp.h"
 #include "ui/DialogUnits.h"
+#include "ui/FittedFont.h"
 
 #include <QDialogButtonBox>
 #include <QIcon>
@@ -15,8 +17,8 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     pIcon->setPixmap(QIcon(QStringLiteral(":/icons/slydra-32.png")).pixmap(32, 32));
     pIcon->setGeometry(DialogUnits::ToPixels(7, 7, 20, 20));
 
-    auto* pProduct = new QLabel(QStringLiteral("Slydra 1.1"), this);
-    pProduct->setGeometry(DialogUnits::ToPixels(38, 11, 92, 8));
+    auto* pProduct = new QLabel(QStringLiteral("Slydra %1").arg(QLatin1String(CSlydraApp::kVersion)), this);
+    pProduct->setGeometry(DialogUnits::ToPixels(38, 11, 92, 10));
 
     auto* pHint = new QLabel(
         QStringLiteral("Picture Hint:\r\nFor best results, Crop and resize your pictures for 232x232 pixels"), this);
@@ -29,4 +31,5 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     connect(pButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     setFixedSize(DialogUnits::X(140), DialogUnits::Y(96));
+    FittedFont::Fit(FittedFont::TextWidgets(*this));
 }

@@ -9,11 +9,13 @@ class CSlydraApp : public QApplication
 {
     Q_OBJECT
 public:
+    static constexpr const char* kVersion = "1.1";
+
     CSlydraApp(int& argc, char** argv);
 
     // Runs the main window; returns when the player has closed it.
     int InitInstance();
 
-private:
-    static void EndSession(CSlydraDlg& dlg);
+    // Runs dlg until it closes, ending it in order on SIGTERM, SIGINT or SIGHUP.
+    static int RunMainWindow(CSlydraDlg& dlg);
 };

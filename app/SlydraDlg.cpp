@@ -9,7 +9,9 @@
 #include "render/BuiltInImage.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
+#include "ui/FittedFont.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -95,10 +97,12 @@ int CSlydraDlg::StoredGridSize()
 bool CSlydraDlg::ConfirmResign()
 {
     if (!m_bRunning)
-        return true;
-    return MessageBox(QStringLiteral("Do you want to resign this game?"), QStringLiteral("Slydra"),
-                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question)
-        != QMessageBox::No;
+        return !m_bEnding;
+    const QMessageBox::StandardButton answer =
+        MessageBox(QStringLiteral("Do you want to resign this game?"), QStringLiteral("Slydra"),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+    // A question closed by the end of the session leads nowhere.
+    return answer != QMessageBox::No && !m_bEnding;
 }
 
 void CSlydraDlg::OnNewGame()
@@ -135,11 +139,18 @@ void CSlydraDlg::StopClock()
 void CSlydraDlg::UpdateMovesText()
 {
     m_wndMoves->setText(QString::number(m_nMoves));
+    FitLabels();
 }
 
 void CSlydraDlg::UpdateTimeText()
 {
     m_wndTime->setText(QString::fromStdString(FormatElapsed(m_nSeconds)));
+    FitLabels();
+}
+
+void CSlydraDlg::FitLabels()
+{
+    FittedFont::Fit({m_wndMovesLabel, m_wndMoves, m_wndTimeLabel, m_wndTime});
 }
 
 void CSlydraDlg::OnTimer(unsigned int nIDEvent)
@@ -213,12 +224,16 @@ void CSlydraDlg::OnGridCompleted()
         dlg.m_strLine2 = QStringLiteral("You have the fastet time of %1").arg(strTime);
     }
     dlg.m_strLine3 = QStringLiteral("For %1 level").arg(GetLevelName());
-    dlg.DoModal();
+    // When the session is ending the record is kept as Cancel would keep it.
+    if (!m_bEnding)
+        dlg.DoModal();
 
     if (bMovesRecord)
         m_scores.SetMovesRecord(nLevel, m_nMoves, dlg.m_strName);
     if (bTimeRecord)
         m_scores.SetTimeRecord(nLevel, m_nSeconds, dlg.m_strName);
+    // On disk at once: a display that goes away or a crash must not take the record with it.
+    m_scores.SaveStats();
 }
 
 QString CSlydraDlg::GetLevelName() const
@@ -254,6 +269,24 @@ void CSlydraDlg::OnOptions()
     }
     PrepareTiles();
     InvalidateBoard();
+}
+
+void CSlydraDlg::EndSession()
+{
+    m_bEnding = true;
+    while (QWidget* pModal = QApplication::activeModalWidget()) {
+        if (pModal == this)
+            break;
+        if (auto* pPage = qobject_cast<CTitledDlg*>(pModal))
+            pPage->accept();
+        else if (auto* pDialog = qobject_cast<QDialog*>(pModal))
+            pDialog->reject();
+        else
+            pModal->close();
+        if (QApplication::activeModalWidget() == pModal)
+            break;
+    }
+    reject();
 }
 
 void CSlydraDlg::OnAbout()
@@ -328,8 +361,8 @@ void CSlydraDlg::SlideFrame()
     const CSlideAnimation::SFrame frame = m_slide.AdvanceFrame(m_nTileSize);
     {
         QPainter painter(&m_frame);
-        CBoardPainter::DrawSlideFrame(painter, frame, m_slide.m_nTile, m_board.m_nSize,
-                                      SBoardColours::FromPalette(palette()).face, m_picture, m_nTileSize);
+        CBoardPainter::DrawSlideFrame(painter, frame, m_slide.m_nTile, m_board.m_nSize, ClientRect().width(),
+                                      SBoardColours::FromPalette(palette()), m_picture, m_nTileSize);
     }
     if (frame.bLast)
         m_slide.StopSlide();

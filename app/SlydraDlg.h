@@ -45,8 +45,10 @@ public:
     void StopClock();
     void OnGridCompleted();
     QString GetLevelName() const;
-    // Writes the records now, for an end that skips the normal shutdown.
-    void SaveScores() { m_scores.SaveStats(); }
+    // Ends the program in order from wherever it waits: every dialog above the
+    // window closes (a page as by OK, so a name typed so far counts), none
+    // opens any more, and the window closes.
+    void EndSession();
 
     QRect ClientRect() const { return QRect(0, 0, kClientWidth, kClientHeight); }
     // The grid size to run: the stored one when it is 3, 4 or 5, else 4.
@@ -90,6 +92,7 @@ protected:
     int m_nSeconds = 0;
     int m_nMoves = 0;
     bool m_bRunning = false;
+    bool m_bEnding = false;
     unsigned int m_nClockTimer = 0;
     CSlideAnimation m_slide;
     int m_nTileSize = 0;
@@ -97,6 +100,8 @@ protected:
 private:
     void CreateMenuBar();
     void CreateLabels();
+    // The four labels share the largest font that shows their texts whole.
+    void FitLabels();
 
     // What the player sees of the client area; paints and slide frames draw here.
     QImage m_frame;

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/SlydraApp.h"
 
 #include <cstdio>
@@ -19,10 +20,14 @@ bool HasDisplay()
 
 int main(int argc, char** argv)
 {
+    if (const int nStatus = CommandLine::AnswerInfoOptions(argc, argv); nStatus >= 0)
+        return nStatus;
     if (!HasDisplay()) {
         std::fprintf(stderr, "slydra: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set)\n");
         return 1;
     }
     CSlydraApp app(argc, argv);
+    if (const int nStatus = CommandLine::RejectLeftovers(argc, argv); nStatus >= 0)
+        return nStatus;
     return app.InitInstance();
 }

@@ -20,7 +20,7 @@ COptionsDlg::COptionsDlg(QWidget* pParent)
     pGroup->setGeometry(ToPixels(7, 52, 126, 44));
 
     auto* pSizeLabel = new QLabel(QStringLiteral("Grid Size: "), this);
-    pSizeLabel->setGeometry(ToPixels(6, 23, 33, 8));
+    pSizeLabel->setGeometry(ToPixels(6, 23, 37, 10));
 
     m_pGridSize = new QComboBox(this);
     m_pGridSize->setGeometry(ToPixels(43, 21, 35, 14));

@@ -20,7 +20,7 @@ CBestScoresDlg::CBestScoresDlg(QWidget* pParent)
     auto label = [this](const QString& strText, int x, int y, int width) {
         auto* pLabel = new QLabel(strText, this);
         pLabel->setTextFormat(Qt::PlainText);
-        pLabel->setGeometry(ToPixels(x, y, width, 8));
+        pLabel->setGeometry(ToPixels(x, y, width, 10));
         return pLabel;
     };
     const QString levels[kLevels] = {QStringLiteral("3x3"), QStringLiteral("4x4"), QStringLiteral("5x5")};
@@ -28,7 +28,7 @@ CBestScoresDlg::CBestScoresDlg(QWidget* pParent)
     label(QStringLiteral("Number of Moves:"), 7, 21, 108);
     for (int level = 0; level < kLevels; ++level) {
         const int y = 34 + 10 * level;
-        label(levels[level], 7, y, 13);
+        label(levels[level], 7, y, 19);
         m_pMovesName[level] = label(QString(), 27, y, 66);
         m_pMoves[level] = label(QString(), 96, y, 37);
     }
@@ -36,7 +36,7 @@ CBestScoresDlg::CBestScoresDlg(QWidget* pParent)
     label(QStringLiteral("Time to Complete:"), 7, 70, 94);
     for (int level = 0; level < kLevels; ++level) {
         const int y = 83 + 10 * level;
-        label(levels[level], 7, y, 13);
+        label(levels[level], 7, y, 19);
         m_pTimeName[level] = label(QString(), 27, y, 66);
         m_pTime[level] = label(QString(), 96, y, 37);
     }
@@ -54,10 +54,14 @@ void CBestScoresDlg::DoDataExchange(bool bSaveAndValidate)
 {
     if (bSaveAndValidate)
         return;  // the labels are only a display
+    // A name longer than its place ends in an ellipsis rather than cut off.
+    const auto showName = [](QLabel* pLabel, const QString& strName) {
+        pLabel->setText(pLabel->fontMetrics().elidedText(strName, Qt::ElideRight, pLabel->width()));
+    };
     for (int level = 0; level < kLevels; ++level) {
-        m_pMovesName[level]->setText(m_strMovesName[level]);
+        showName(m_pMovesName[level], m_strMovesName[level]);
         m_pMoves[level]->setText(m_strMoves[level]);
-        m_pTimeName[level]->setText(m_strTimeName[level]);
+        showName(m_pTimeName[level], m_strTimeName[level]);
         m_pTime[level]->setText(m_strTime[level]);
     }
 }
@@ -90,5 +94,6 @@ void CBestScoresDlg::OnResetScores()
     if (!m_pScoreTable)
         return;
     m_pScoreTable->SetDefaults();
+    m_pScoreTable->SaveStats();
     FillFromTable();
 }

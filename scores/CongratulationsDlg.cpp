@@ -22,11 +22,11 @@ CCongratulationsDlg::CCongratulationsDlg(QWidget* pParent)
         m_pLines[i] = new QLabel(this);
         m_pLines[i]->setTextFormat(Qt::PlainText);
         m_pLines[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        m_pLines[i]->setGeometry(ToPixels(7, tops[i], 126, 8));
+        m_pLines[i]->setGeometry(ToPixels(7, tops[i], 126, 10));
     }
 
     auto* pPrompt = new QLabel(QStringLiteral("Please enter your name:"), this);
-    pPrompt->setGeometry(ToPixels(19, 57, 80, 8));
+    pPrompt->setGeometry(ToPixels(19, 57, 114, 10));
 }
 
 CCongratulationsDlg::~CCongratulationsDlg() = default;

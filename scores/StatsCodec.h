@@ -26,7 +26,7 @@ class CStatsCodec
 public:
     static QByteArray Encode(const SStatsRecords& records);
     // Empty when the bytes end early or a length runs past their end; bytes
-    // after the sixth name are never read, as the handheld's reader did.
+    // after the sixth name are never read.
     static std::optional<SStatsRecords> Decode(const QByteArray& bytes);
 
     // One name alone, marker and length prefix included.

@@ -1,5 +1,7 @@
 #include "ui/TitledDlg.h"
 
+#include "ui/FittedFont.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
@@ -84,6 +86,8 @@ void CTitledDlg::DoDataExchange(bool)
 void CTitledDlg::UpdateData(bool bSaveAndValidate)
 {
     DoDataExchange(bSaveAndValidate);
+    if (!bSaveAndValidate)
+        FittedFont::Fit(FittedFont::TextWidgets(*this));
 }
 
 void CTitledDlg::accept()
@@ -109,10 +113,10 @@ void CTitledDlg::paintEvent(QPaintEvent*)
     DrawTitle(painter);
 }
 
-// The page covers the main window's board and labels, as the handheld's
-// full-screen dialogs did.
+// The page covers the main window's board and labels.
 void CTitledDlg::showEvent(QShowEvent* pEvent)
 {
+    FittedFont::Fit(FittedFont::TextWidgets(*this));
     if (QWidget* pOwner = parentWidget())
         move(pOwner->mapToGlobal(QPoint(0, 0)));
     QDialog::showEvent(pEvent);

@@ -1,0 +1,247 @@
+#include "Harness.h"
+
+#include "app/AboutDlg.h"
+#include "options/OptionsDlg.h"
+#include "scores/BestScoresDlg.h"
+#include "scores/CongratulationsDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+using Points = QList<QPoint>;
+
+// What the player sees: the board and its frame pixel by pixel, the frames
+// of a slide, the pages and their texts at three font sizes.
+class ScreenTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    // The texts on the page whose ink leaves their widget (less a check box's
+    // indicator or a button's frame).
+    static QStringList CutTexts(const QWidget& page)
+    {
+        QStringList cut;
+        for (QWidget* w : page.findChildren<QWidget*>()) {
+            const auto* pLabel = qobject_cast<QLabel*>(w);
+            const auto* pButton = qobject_cast<QAbstractButton*>(w);
+            const auto* pGroup = qobject_cast<QGroupBox*>(w);
+            const QString text = pLabel ? pLabel->text() : pButton ? pButton->text() : pGroup ? pGroup->title() : "";
+            const int inset = qobject_cast<QCheckBox*>(w) ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth)
+                                                           : pButton ? 4 : 0;
+            const QRect ink = w->fontMetrics().boundingRect(w->rect().adjusted(inset, 0, 0, 0),
+                                                            pLabel && pLabel->wordWrap() ? Qt::TextWordWrap : 0,
+                                                            text.trimmed());
+            if (ink.width() > w->width() - inset || ink.height() > w->height() + 2)
+                cut << text;
+        }
+        return cut;
+    }
+
+private slots:
+    void initTestCase() { SetUpRun(m_dir); }
+    void init() { ForgetEverything(); }
+
+    // Pixels of the board in home order, or with the blank in the top-left cell.
+    void board_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("blankTopLeft");
+        QTest::addColumn<Points>("points");
+        QTest::addColumn<QList<QColor>>("colours");
+        const QColor w = Qt::white, k = Qt::black, b = Qt::blue;
+        QTest::newRow("3x3 frame") << 3 << false
+            << Points{{0, 0}, {239, 0}, {0, 239}, {1, 1}, {238, 100}, {237, 100}, {2, 100}, {236, 100}, {3, 100}, {235, 100}, {100, 235}, {234, 100}, {4, 100}, {32, 42}, {5, 42}}
+            << QList<QColor>{kFace, kDark, kDark, w, kShadow, w, kFace, kFace, kDark, kDark, kDark, k, k, b, w};
+        QTest::newRow("4x4") << 4 << false << Points{{235, 100}, {235, 200}, {200, 235}, {200, 200}, {177, 200}, {25, 33}, {120, 241}, {215, 250}}
+                             << QList<QColor>{k, kDark, kDark, kFace, k, b, kFace, kFace};
+        QTest::newRow("5x5") << 5 << false << Points{{233, 100}, {234, 100}, {235, 100}, {100, 234}, {21, 27}}
+                             << QList<QColor>{k, kFace, kDark, kFace, b};
+        QTest::newRow("4x4, blank top left") << 4 << true << Points{{4, 30}, {30, 4}, {30, 30}, {4, 4}, {62, 30}, {235, 200}}
+                                             << QList<QColor>{kShadow, kShadow, kFace, kShadow, k, k};
+    }
+
+    void board()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, blankTopLeft);
+        CSettings::PutDims(size);
+        CTestDlg d;
+        if (blankTopLeft)
+            std::swap(d.m_board.m_cells.front(), d.m_board.m_cells.back()), d.InvalidateBoard();
+        const QImage frame = d.Frame();
+        QFETCH(Points, points);
+        QList<QColor> colours;
+        for (const QPoint& p : points)
+            colours << frame.pixelColor(p);
+        QTEST(colours, "colours");
+    }
+
+    // Each frame puts the tile where the player sees it move; the last one
+    // leaves the board exactly as a repaint shows it, frame rings included.
+    void slide_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("blank");
+        QTest::addColumn<int>("tapped");
+        QTest::addColumn<Points>("positions");  // one for each frame
+        QTest::newRow("4x4 right into the corner") << 4 << 15 << 14 << Points{{131, 178}, {143, 178}, {154, 178}, {166, 178}, {178, 178}};
+        QTest::newRow("4x4 left out of the corner") << 4 << 14 << 15 << Points{{166, 178}, {154, 178}, {143, 178}, {131, 178}, {120, 178}};
+        QTest::newRow("4x4 down the right edge") << 4 << 15 << 11 << Points{{178, 131}, {178, 143}, {178, 154}, {178, 166}, {178, 178}};
+        QTest::newRow("4x4 up the right edge") << 4 << 11 << 15 << Points{{178, 166}, {178, 154}, {178, 143}, {178, 131}, {178, 120}};
+        QTest::newRow("3x3 left along the top") << 3 << 0 << 1 << Points{{65, 4}, {50, 4}, {34, 4}, {19, 4}, {4, 4}};
+        QTest::newRow("5x5 up the left edge") << 5 << 0 << 5 << Points{{4, 40}, {4, 31}, {4, 22}, {4, 13}, {4, 4}};
+        QTest::newRow("3x3 right, no animation") << 3 << 8 << 7 << Points{{158, 158}};
+        QTest::newRow("5x5 down, no animation") << 5 << 20 << 15 << Points{{4, 188}};
+    }
+
+    void slide()
+    {
+        QFETCH(int, size);
+        QFETCH(int, blank);
+        QFETCH(int, tapped);
+        QFETCH(Points, positions);
+        CSettings::PutDims(size);
+        CSettings::PutUseAnim(positions.size() > 1);
+        CTestDlg d;
+        std::swap(d.m_board.m_cells[blank], d.m_board.m_cells.back());
+        const int tile = d.m_board.m_cells[tapped], t = d.m_nTileSize;
+        const QImage face = QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(size == 3 ? 145 : size == 4 ? 144 : 147))
+                                .convertToFormat(QImage::Format_RGB32)
+                                .copy((tile % size) * t, (tile / size) * t, t, t);
+        d.InvalidateBoard();
+        d.Frame();
+        d.Tap(tapped / size, tapped % size);
+        for (const QPoint& at : positions) {
+            if (at != positions.first())
+                d.OnTimer(2);
+            QCOMPARE(d.Frame().copy(QRect(at, QSize(t, t))), face);
+        }
+        QCOMPARE(d.m_timers.count(2), 0u);
+        const QImage slid = d.Frame();
+        d.InvalidateBoard();
+        QCOMPARE(slid, d.Frame());
+    }
+
+    // Every text shows whole with the application font as it is and one and
+    // two points larger, the longest texts of the game included.
+    void textsShowWhole_data()
+    {
+        QTest::addColumn<int>("points");
+        for (int points : {9, 10, 11})
+            QTest::addRow("DejaVu Sans %d", points) << points;
+    }
+
+    void textsShowWhole()
+    {
+        QFETCH(int, points);
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+        CTestDlg d;
+        d.m_nMoves = 9999, d.m_nSeconds = 3599, d.m_bRunning = true;
+        d.UpdateMovesText(), d.OnTimer(1);
+        QStringList cut = CutTexts(d) + CutTexts(CAboutDlg());
+        const auto check = [&](QWidget* pModal) { cut << CutTexts(*pModal); };
+        WhenModalOpens(&d, check), d.OnOptions();
+        WhenModalOpens(&d, check), d.OnBestScores();
+        CCongratulationsDlg congratulations;
+        congratulations.m_strLine1 = QStringLiteral("Fastest time: 59m58s");
+        congratulations.m_strLine2 = QStringLiteral("You have the fastet time of 59m58s");
+        WhenModalOpens(&d, check), congratulations.DoModal();
+        d.m_bRealBoxes = true, d.m_nMoves = 9999, d.m_nSeconds = 3600;
+        WhenModalOpens(&d, check), d.OnGridCompleted();
+        d.m_bRunning = true;
+        WhenModalOpens(&d, check), d.OnNewGame();
+        QApplication::setFont(QFont());
+        QCOMPARE(cut, QStringList());
+    }
+
+    // The Options page shows the stored options and stores each change at
+    // once, whichever button closes it.
+    void options_data()
+    {
+        QTest::addColumn<QString>("stored");  // Dims UseAnim UsePic Location
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("nothing stored, OK") << "" << "k" << "4x4 1 1 ''" << "4 1 1 '' unchanged";
+        QTest::newRow("stored, Cancel") << "5 0 0 /p.jpg" << "c" << "5x5 0 0 '/p.jpg'" << "5 0 0 '/p.jpg' unchanged";
+        QTest::newRow("a size outside 3..5") << "9 1 1" << "c" << " 1 1 ''" << "9 1 1 '' unchanged";
+        QTest::newRow("3x3, then Cancel") << "" << "3c" << "4x4 1 1 ''" << "3 1 1 '' changed";
+        QTest::newRow("Animation twice") << "" << "aak" << "4x4 1 1 ''" << "4 1 1 '' changed";
+        QTest::newRow("Use off, a picture") << "" << "ubk" << "4x4 1 1 ''" << "4 1 0 '/me/cat.gif' changed";
+    }
+
+    void options()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, clicks);
+        const QStringList values = stored.split(' ');
+        if (!stored.isEmpty())
+            CSettings::PutDims(values[0].toInt()), CSettings::PutUseAnim(values[1] == "1"),
+                CSettings::PutUsePic(values[2] == "1"), CSettings::PutLocation(values.value(3));
+        struct CPicking : COptionsDlg
+        {
+            QString ChoosePictureFile() override { return QStringLiteral("/me/cat.gif"); }
+        } dlg;
+        const auto state = [&](const QString& size, bool anim, bool pic, const QString& path) {
+            return QStringLiteral("%1 %2 %3 '%4'").arg(size).arg(int(anim)).arg(int(pic)).arg(path);
+        };
+        QString shown;
+        QObject scope;
+        WhenModalOpens(&scope, [&](QWidget*) {
+            shown = state(dlg.GridSizeBox()->currentText(), dlg.AnimationBox()->isChecked(),
+                          dlg.UsePictureBox()->isChecked(), dlg.PathBox()->text());
+            for (const QChar click : clicks) {
+                switch (click.toLatin1()) {
+                case '3': dlg.GridSizeBox()->setCurrentIndex(0), emit dlg.GridSizeBox()->activated(0); break;
+                case 'a': dlg.AnimationBox()->click(); break;
+                case 'u': dlg.UsePictureBox()->click(); break;
+                case 'b': dlg.findChildren<QPushButton*>().value(2)->click(); break;  // "..."
+                case 'k': dlg.OkButton()->click(); break;
+                case 'c': dlg.CancelButton()->click(); break;
+                }
+            }
+        });
+        dlg.DoModal();
+        QTEST(shown, "shown");
+        QTEST(state(QString::number(CSettings::GetDims()), CSettings::GetUseAnim(), CSettings::GetUsePic(),
+                    CSettings::GetLocation()) + (dlg.m_bChanged ? " changed" : " unchanged"), "after");
+    }
+
+    // Best Scores shows the table and resets it on disk at once; the page has
+    // its title, the black line under it and Cancel at the top right.
+    void bestScores()
+    {
+        CScoreTable table;
+        table.SetMovesRecord(1, 12, QStringLiteral("Ada"));
+        table.SetTimeRecord(2, 3725, QString());
+        CBestScoresDlg dlg;
+        dlg.m_pScoreTable = &table;
+        QStringList texts;
+        const auto read = [&] {
+            for (int i = 0; i < 3; ++i)
+                texts << dlg.MovesNameLabel(i)->text() + ' ' + dlg.MovesLabel(i)->text() + ' '
+                        + dlg.TimeNameLabel(i)->text() + ' ' + dlg.TimeLabel(i)->text();
+        };
+        QObject scope;
+        WhenModalOpens(&scope, [&](QWidget*) {
+            const QImage page = dlg.grab().toImage();
+            QCOMPARE(page.pixelColor(120, 26), QColor(Qt::black));
+            QVERIFY(!page.copy(0, 0, 130, 26).convertToFormat(QImage::Format_RGB32).allGray());
+            QCOMPARE(dlg.CancelButton()->geometry(), QRect(187, 3, 48, 20));
+            read(), dlg.ResetButton()->click(), read(), dlg.CancelButton()->click();
+        });
+        dlg.DoModal();
+        const QString fresh = QStringLiteral("Anonymous 9999 Anonymous 59m59s");
+        QCOMPARE(texts, QStringList({fresh, "Ada 12 Anonymous 59m59s", "Anonymous 9999  01h02m05s", fresh, fresh, fresh}));
+        QCOMPARE(StatsOnDisk().size(), 156);
+    }
+};
+
+QTEST_MAIN(ScreenTest)
+#include "tst_screen.moc"

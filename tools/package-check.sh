@@ -2,17 +2,16 @@
 # Slydra as a Debian user gets it: builds a Release tree in build/release, makes
 # the Debian package with CPack, checks the desktop entry, the AppStream
 # metadata, the icons and the manual page in it, installs it with apt, plays
-# the installed /usr/bin/slydra under Xvfb with the end-to-end driver, and
-# removes the package again. tools/test.sh runs it last, after the driver is
-# built in build/asan.
+# the installed /usr/bin/slydra under Xvfb with the end-to-end test
+# (tests/e2e/installed_game.py), and removes the package again. tools/test.sh
+# runs it last.
 #
 # It installs and removes the package "slydra", replacing one installed before.
-# SLYDRA_PACKAGE_CHECK=0 skips it; SLYDRA_E2E_DRIVER names another driver binary.
+# SLYDRA_PACKAGE_CHECK=0 skips it.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$PWD
 build=build/release
-driver=${SLYDRA_E2E_DRIVER:-build/asan/tests/e2e/e2e_driver}
 start=$SECONDS
 
 say() { echo "package-check: $*"; }
@@ -22,8 +21,6 @@ if [ "${SLYDRA_PACKAGE_CHECK:-1}" = 0 ]; then
   say "skipped (SLYDRA_PACKAGE_CHECK=0)"
   exit 0
 fi
-[ -x "$driver" ] || fail "no end-to-end driver at $driver; tools/test.sh builds it"
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/tools/lsan.supp:print_suppressions=0}"
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
@@ -53,10 +50,7 @@ say "built $(basename "$deb") in $((SECONDS - start)) s"
 # ---- what the package holds ------------------------------------------------
 depends=$(dpkg-deb -f "$deb" Depends)
 say "Depends: $depends"
-case "$depends" in
-  *libqt6widgets6*) ;;
-  *) fail "the dependencies were not computed from the binary (no libqt6widgets6)" ;;
-esac
+[[ $depends == *libqt6widgets6* ]] || fail "the dependencies were not computed from the binary (no libqt6widgets6)"
 
 unpacked=$(mktemp -d "${TMPDIR:-/tmp}/slydra-deb.XXXXXX")
 trap 'rm -rf "$unpacked"' EXIT
@@ -106,8 +100,7 @@ trap 'remove || true; rm -rf "$unpacked"' EXIT
 [ -x /usr/bin/slydra ] || fail "the package put no /usr/bin/slydra"
 say "installed; playing /usr/bin/slydra under Xvfb"
 
-"$driver" --prefix /usr --xvfb "$(command -v Xvfb)" --desktop-id "$id" --stats-bytes 156 \
-  || fail "the installed game failed the end-to-end run"
+/usr/bin/python3 tests/e2e/installed_game.py --prefix /usr || fail "the installed game failed the end-to-end test"
 
 remove || { tail -n 30 "$log" >&2; fail "apt-get remove slydra failed"; }
 trap 'rm -rf "$unpacked"' EXIT

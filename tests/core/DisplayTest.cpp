@@ -1,0 +1,46 @@
+#include "render/SlideAnimation.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+using namespace BoardGeometry;
+
+static void PrintTo(const SPoint& p, std::ostream* os) { *os << "(" << p.x << "," << p.y << ")"; }
+static void PrintTo(const SRect& r, std::ostream* os) { *os << "[" << r.left << "," << r.top << " " << r.right << "," << r.bottom << ")"; }
+
+// The margins count as the first row and column; the label row below the grid
+// does not. Row -1: outside, and the outputs are left alone.
+TEST(Geometry, TapsMapToTheirCellOrNone)
+{
+    const struct { int t, n, x, y, row, col; } table[] = {
+        {77, 3, 2, 10, 0, 0},     {77, 3, 0, 0, 0, 0},      {77, 3, 234, 234, 2, 2},  {77, 3, 81, 157, 1, 1},
+        {77, 3, 235, 10, -1, -1}, {77, 3, 10, 235, -1, -1}, {77, 3, -81, 10, -1, -1}, {77, 3, 10, 250, -1, -1},
+        {58, 4, 235, 235, 3, 3},  {58, 4, 236, 10, -1, -1}, {58, 4, 10, 236, -1, -1}, {58, 4, 61, 62, 1, 0},
+        {46, 5, 233, 233, 4, 4},  {46, 5, 234, 10, -1, -1}, {46, 5, 50, 49, 0, 1},    {0, 3, 10, 10, -1, -1},
+    };
+    for (const auto& c : table) {
+        int row = -1, col = -1;
+        const bool bInside = CellAtPoint(c.x, c.y, c.t, c.n, row, col);
+        EXPECT_EQ(std::tuple(bInside, row, col), std::tuple(c.row >= 0, c.row, c.col)) << c.x << "," << c.y << " T " << c.t;
+    }
+}
+
+// Rightward and downward frames count from the old cell, leftward and upward
+// ones from the new cell (offsets 15, 30, 46, 61, 77 of T = 77; 11, 23, 34, 46,
+// 58 of T = 58; 9, 18, 27, 36, 46 of T = 46); the old cell shows what the tile
+// has left.
+TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers)
+{
+    const struct { int t, fromRow, fromCol, toRow, toCol, k, nFrames; SPoint tile; SRect uncovered; } table[] = {
+        {77, 1, 0, 1, 1, 1, 5, {19, 81}, {4, 81, 19, 158}},   {77, 1, 2, 1, 1, 4, 5, {96, 81}, {173, 81, 235, 158}},
+        {77, 0, 1, 1, 1, 5, 5, {81, 81}, {81, 4, 158, 81}},   {58, 1, 1, 2, 1, 3, 5, {62, 96}, {62, 62, 120, 96}},
+        {58, 2, 1, 1, 1, 2, 5, {62, 96}, {62, 154, 120, 178}}, {58, 2, 2, 1, 2, 1, 1, {120, 62}, {120, 120, 178, 178}},
+        {46, 1, 1, 1, 2, 4, 5, {86, 50}, {50, 50, 86, 96}},    {46, 2, 1, 1, 1, 1, 5, {50, 86}, {50, 132, 96, 142}},
+    };
+    for (const auto& f : table) {
+        const auto frame = CSlideAnimation::FrameGeometry(f.fromRow, f.fromCol, f.toRow, f.toCol, f.k, f.nFrames, f.t);
+        EXPECT_EQ(std::tuple(frame.tile, frame.uncovered, frame.bLast), std::tuple(f.tile, f.uncovered, f.k == f.nFrames))
+            << "T " << f.t << " from " << f.fromRow << "," << f.fromCol << " frame " << f.k;
+    }
+}

@@ -3,25 +3,23 @@
 #include "app/SlydraDlg.h"
 #include "options/Settings.h"
 #include "scores/ScoreTable.h"
+#include "scores/StatsCodec.h"
 #include "ui/SlydraStyle.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <set>
+
+#include <sys/stat.h>
 
 // Face, shadow and dark shadow of the test palette: apart from each other and from white.
 inline const QColor kFace(200, 190, 180), kShadow(120, 110, 100), kDark(20, 30, 40);
 
 // Settings and records in a private folder for the whole run (a blocking read
 // there fails the test by its timeout), and the test palette.
-inline void SetUpRun(const QTemporaryDir& dir)
-{
+inline void SetUpRun(const QTemporaryDir& dir) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
     QApplication::setOrganizationName(QStringLiteral("Brevik"));
@@ -34,22 +32,33 @@ inline void SetUpRun(const QTemporaryDir& dir)
     QApplication::setPalette(palette);
 }
 
-inline void ForgetEverything()
-{
+inline void ForgetEverything() {
     QSettings().clear();
     QFile::remove(CScoreTable::DefaultPath());
 }
 
-inline QByteArray StatsOnDisk()
-{
+inline SStatsRecords StatsOnDisk() {
     QFile file(CScoreTable::DefaultPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return CStatsCodec::Decode(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()).value_or(SStatsRecords());
+}
+
+// Puts the bytes, a folder, a FIFO or a link to /dev/zero at path.
+inline void Make(const QString& path, const QString& kind, const QByteArray& bytes = {}) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
+    if (kind == QLatin1String("folder"))
+        QDir().mkpath(path);
+    else if (kind == QLatin1String("fifo"))
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+    else if (kind == QLatin1String("/dev/zero"))
+        QFile::link(kind, path);
+    else if (QFile file(path); file.open(QIODevice::WriteOnly))
+        file.write(bytes);
 }
 
 // Runs fn on the next modal dialog other than pOwner once it shows, then
 // closes it if fn did not; gives up when pOwner goes.
-inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, int nTries = 500)
-{
+inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, int nTries = 500) {
     QTimer::singleShot(10, pOwner, [pOwner, fn, nTries] {
         QWidget* pModal = QApplication::activeModalWidget();
         if (!pModal || !pModal->isVisible() || pModal == pOwner)
@@ -60,38 +69,33 @@ inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, in
     });
 }
 
-struct CZeroRandom : CRandomSource
-{
+struct CZeroRandom : CRandomSource {
     void Seed(unsigned int) override {}
     int Next() override { return 0; }
 };
 
 // The main window with its questions answered by the test and timers that
 // tick only when the test says so.
-class CTestDlg : public CSlydraDlg
-{
+class CTestDlg : public CSlydraDlg {
 public:
     using CSlydraDlg::InvalidateBoard, CSlydraDlg::UpdateMovesText, CSlydraDlg::m_board, CSlydraDlg::m_bRunning,
         CSlydraDlg::m_nMoves, CSlydraDlg::m_nSeconds, CSlydraDlg::m_nTileSize, CSlydraDlg::m_wndMoves,
         CSlydraDlg::m_wndTime;
 
     QImage Frame() { return grab(ClientRect()).toImage().convertToFormat(QImage::Format_RGB32); }
-    void Tap(int nRow, int nCol)
-    {
+    void Tap(int nRow, int nCol) {
         const int t = m_nTileSize;
         QTest::mouseClick(this, Qt::LeftButton, {}, QPoint(4 + t * nCol + t / 2, 4 + t * nRow + t / 2));
     }
     // Takes up the stored settings as Options does after a change.
-    void ApplySettings()
-    {
+    void ApplySettings() {
         m_options = [] { return true; };
         OnOptions();
         m_options = nullptr;
     }
     // 3x3 without animation, dealt by a generator of zeros: the blank in
     // cell 1, solved by tapping (0, 2), (1, 2) and (2, 2).
-    void StartKnownGame()
-    {
+    void StartKnownGame() {
         CSettings::PutDims(3);
         CSettings::PutUseAnim(false);
         SetRandomSource(&m_zero);
@@ -108,13 +112,11 @@ public:
 
 protected:
     QMessageBox::StandardButton MessageBox(const QString& strText, const QString& strCaption,
-                                           QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) override
-    {
+                                           QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) override {
         m_asked << strCaption + QStringLiteral(": ") + strText;
         return m_bRealBoxes ? CSlydraDlg::MessageBox(strText, strCaption, buttons, icon) : m_answer;
     }
-    bool RunOptionsDialog() override
-    {
+    bool RunOptionsDialog() override {
         ++m_nOptionsRun;
         return m_options ? m_options() : CSlydraDlg::RunOptionsDialog();
     }

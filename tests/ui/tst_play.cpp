@@ -1,24 +1,20 @@
 #include "Harness.h"
 
 #include "app/SlydraApp.h"
+#include "options/OptionsDlg.h"
 #include "scores/CongratulationsDlg.h"
-#include "scores/StatsCodec.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include <csignal>
 
 // A game as the player runs it: the commands, taps and clock, the end of a
-// game and its records, and the end of the program by a signal.
-class PlayTest : public QObject
-{
+// game and its records, the end of the program by a signal, and a settings or
+// stats file that is no regular file.
+class PlayTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
+    QString m_strThing;
 
-    static QString State(CTestDlg& d)
-    {
+    static QString State(CTestDlg& d) {
         return QStringLiteral("%1 %2 %3, moves %4 '%5', time %6 '%7', clock %8, slide %9")
                    .arg(QString::number(d.m_board.m_nSize), d.m_board.IsSolved() ? "home" : "mixed",
                         d.m_bRunning ? "running" : "idle", QString::number(d.m_nMoves), d.m_wndMoves->text(),
@@ -28,8 +24,7 @@ class PlayTest : public QObject
     }
 
     // The cell next to the blank, or one diagonal to it.
-    static void TapNearBlank(CTestDlg& d, bool bDiagonal)
-    {
+    static void TapNearBlank(CTestDlg& d, bool bDiagonal) {
         int r = 0, c = 0;
         d.m_board.FindBlank(r, c);
         d.Tap(bDiagonal ? (r > 0 ? r - 1 : r + 1) : r, c > 0 ? c - 1 : c + 1);
@@ -37,8 +32,7 @@ class PlayTest : public QObject
 
     // Runs the player's steps: New, Options, About, Best Scores, answers,
     // clock and slide ticks, taps; 'c' closes the next dialog that opens.
-    static void Play(CTestDlg& d, const QString& steps)
-    {
+    static void Play(CTestDlg& d, const QString& steps) {
         for (const QChar step : steps) {
             switch (step.toLatin1()) {
             case 'N': d.OnNewGame(); break;
@@ -66,63 +60,65 @@ class PlayTest : public QObject
 private slots:
     void initTestCase() { SetUpRun(m_dir); }
     void init() { ForgetEverything(); }
+    void cleanup() {
+        if (!m_strThing.isEmpty() && !QFile::remove(m_strThing))
+            QDir(m_strThing).removeRecursively();
+        m_strThing.clear();
+    }
 
-    void commands_data()
-    {
+    void commands_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("state");
         const QString home = QStringLiteral("4 home idle, moves 0 '0', time 0 '00m00s', clock off, slide off");
         const QString fresh = QStringLiteral("4 mixed running, moves 0 '0', time 0 '00m00s', clock on, slide off");
+        const QString moved = QStringLiteral("4 mixed running, moves 1 '1', time 0 '00m00s', clock on, slide ");
         QTest::newRow("start") << "" << home + ", asked 0, options 0";
         QTest::newRow("idle taps slide uncounted") << "m" << "4 mixed idle, moves 0 '0', time 0 '00m00s', clock off, slide off, asked 0, options 0";
         QTest::newRow("new game") << "N" << fresh + ", asked 0, options 0";
         QTest::newRow("moves and ticks count") << "Nmtt" << "4 mixed running, moves 1 '1', time 2 '00m02s', clock on, slide off, asked 0, options 0";
         QTest::newRow("off the board, diagonal") << "Nxd" << fresh + ", asked 0, options 0";
         QTest::newRow("the left margin is column 0") << "Kl" << "3 mixed running, moves 1 '1', time 0 '00m00s', clock on, slide off, asked 0, options 1";
-        QTest::newRow("New, answered No") << "NmnN" << "4 mixed running, moves 1 '1', time 0 '00m00s', clock on, slide off, asked 1, options 0";
+        QTest::newRow("New, answered No") << "NmnN" << moved + "off, asked 1, options 0";
         QTest::newRow("New, answered Yes") << "NmyN" << fresh + ", asked 1, options 0";
-        QTest::newRow("Options, answered No") << "NmnO" << "4 mixed running, moves 1 '1', time 0 '00m00s', clock on, slide off, asked 1, options 0";
+        QTest::newRow("Options, answered No") << "NmnO" << moved + "off, asked 1, options 0";
         QTest::newRow("Options, answered Yes") << "NmtyO" << home + ", asked 1, options 1";
         QTest::newRow("Options when idle") << "mO" << home + ", asked 0, options 1";
         QTest::newRow("the hour") << "Nht" << "4 mixed running, moves 0 '0', time 3600 '01h00m00s', clock on, slide off, asked 0, options 0";
         QTest::newRow("idle clock stands") << "tt" << home + ", asked 0, options 0";
         QTest::newRow("About and Best Scores") << "NcAcBt" << "4 mixed running, moves 0 '0', time 1 '00m01s', clock on, slide off, asked 0, options 0";
-        QTest::newRow("a tap during a slide") << "Namm" << "4 mixed running, moves 1 '1', time 0 '00m00s', clock on, slide on, asked 0, options 0";
+        QTest::newRow("a tap during a slide") << "Namm" << moved + "on, asked 0, options 0";
         QTest::newRow("a slide's last frame") << "Namssssm" << "4 mixed running, moves 2 '2', time 0 '00m00s', clock on, slide on, asked 0, options 0";
     }
 
-    void commands()
-    {
+    void commands() {
+        QFETCH(QString, steps);
         CSettings::PutUseAnim(false);
         CTestDlg d;
         CZeroRandom zero;
         d.SetRandomSource(&zero);
         d.m_options = [] { return false; };
-        QFETCH(QString, steps);
         Play(d, steps);
         QTEST(State(d), "state");
     }
 
     // The known 3x3 game won in 3 moves and 40 seconds against the records
     // on disk; the table on disk changes before the window closes.
-    void completion_data()
-    {
+    void completion_data() {
         QTest::addColumn<int>("recordMoves");
         QTest::addColumn<int>("recordSeconds");
-        QTest::addColumn<QString>("typed");  // empty: Cancel
+        QTest::addColumn<QString>("typed");  // null: Cancel
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("stored");
-        const QString both = QStringLiteral("Fastest time: 00m40s|Least moves: 3|For 3x3 level");
-        QTest::newRow("both records") << 9999 << 3599 << "Ada" << both.split('|') << "3 Ada, 40 Ada";
-        QTest::newRow("an emptied name") << 9999 << 3599 << "" << both.split('|') << "3 , 40 ";
-        QTest::newRow("Cancel") << 9999 << 3599 << QString() << both.split('|') << "3 Anonymous, 40 Anonymous";
+        const QStringList both = {"Fastest time: 00m40s", "Least moves: 3", "For 3x3 level"};
+        QTest::newRow("both records") << 9999 << 3599 << "Ada" << both << "3 Ada, 40 Ada";
+        QTest::newRow("an emptied name") << 9999 << 3599 << "" << both << "3 , 40 ";
+        QTest::newRow("Cancel") << 9999 << 3599 << QString() << both << "3 Anonymous, 40 Anonymous";
         QTest::newRow("moves only") << 4 << 40 << "Ada" << QStringList{"", "You used least moves, 3", "For 3x3 level"} << "3 Ada, 40 Bo";
         QTest::newRow("time only; equal moves") << 3 << 41 << "Ada" << QStringList{"", "You have the fastet time of 00m40s", "For 3x3 level"} << "3 Bo, 40 Ada";
         QTest::newRow("neither") << 3 << 40 << "Ada" << QStringList() << "3 Bo, 40 Bo";
     }
 
-    void completion()
-    {
+    void completion() {
         QFETCH(int, recordMoves);
         QFETCH(int, recordSeconds);
         QFETCH(QString, typed);
@@ -137,30 +133,27 @@ private slots:
         QStringList lines;
         WhenModalOpens(&d, [&](QWidget* pModal) {
             auto* pDlg = qobject_cast<CCongratulationsDlg*>(pModal);
-            for (int i = 1; i <= 3; ++i)
-                lines << pDlg->Line(i)->text();
+            lines << pDlg->Line(1)->text() << pDlg->Line(2)->text() << pDlg->Line(3)->text();
             QCOMPARE(pDlg->NameBox()->selectedText(), QStringLiteral("Anonymous"));
             pDlg->NameBox()->setText(typed);
             (typed.isNull() ? pDlg->CancelButton() : pDlg->OkButton())->click();
         });
-        d.Tap(0, 2), d.Tap(1, 2), d.Tap(2, 2);
+        Play(d, "W");
         QCOMPARE(d.m_asked, QStringList{QStringLiteral("Grid Completed: Congratulations, you have successfully "
                                                        "completed the grid in a time of 00m40s from 3 moves")});
         QTEST(lines, "lines");
-        const SStatsRecords records = CStatsCodec::Decode(StatsOnDisk()).value();
+        const SStatsRecords records = StatsOnDisk();
         QTEST(QString::number(records.leastMoves[0]) + ' ' + records.movesName[0] + ", "
                   + QString::number(records.fastestTime[0]) + ' ' + records.timeName[0], "stored");
-        TapNearBlank(d, false);
-        d.OnNewGame();
+        Play(d, "mN");
         QCOMPARE(d.m_nMoves, 0);
         QCOMPARE(d.m_asked.size(), 1);
     }
 
     // One signal, whatever is open: the dialogs close, none opens on the
     // way out, the window closes, and a game won just before keeps its record.
-    void signalEndsTheProgram_data()
-    {
-        QTest::addColumn<QString>("command");
+    void signalEndsTheProgram_data() {
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QString>("holder");
         QTest::newRow("resign question from New") << "N" << QStringList{"Slydra"} << "";
@@ -172,9 +165,8 @@ private slots:
         QTest::newRow("Congratulations") << "W" << QStringList{"Grid Completed", "Congratulations"} << "Ada";
     }
 
-    void signalEndsTheProgram()
-    {
-        QFETCH(QString, command);
+    void signalEndsTheProgram() {
+        QFETCH(QString, steps);
         QFETCH(QStringList, shown);
         CTestDlg d;
         d.StartKnownGame();
@@ -194,12 +186,41 @@ private slots:
             ::raise(SIGTERM);
         });
         watch.start(5);
-        QTimer::singleShot(0, &d, [&] { Play(d, command); });
+        QTimer::singleShot(0, &d, [&] { Play(d, steps); });
         QTimer::singleShot(20000, &d, &QDialog::reject);
         CSlydraApp::RunMainWindow(d);
         QCOMPARE(seen, shown);
-        QCOMPARE(d.m_nOptionsRun, command == QLatin1String("iO") ? 1 : 0);
-        QTEST(CStatsCodec::Decode(StatsOnDisk()).value_or(SStatsRecords()).movesName[0], "holder");
+        QCOMPARE(d.m_nOptionsRun, steps == QLatin1String("iO") ? 1 : 0);
+        QTEST(StatsOnDisk().movesName[0], "holder");
+    }
+
+    // A stats or settings file that is no regular file: the window comes up
+    // (a blocked read would end the test by its timeout), Options works for
+    // the run, the program ends in order, and the thing is left in place.
+    void notAFile_data() {
+        QTest::addColumn<bool>("settings");
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"fifo", "/dev/zero", "folder"})
+            QTest::addRow("Stats.bin: %s", kind) << false << kind, QTest::addRow("Slydra.conf: %s", kind) << true << kind;
+    }
+
+    void notAFile() {
+        QFETCH(bool, settings);
+        QFETCH(QString, kind);
+        m_strThing = settings ? m_dir.filePath(QStringLiteral("config/Brevik/Slydra.conf")) : CScoreTable::DefaultPath();
+        Make(m_strThing, kind);
+        {
+            CTestDlg d;
+            WhenModalOpens(&d, [](QWidget* pModal) {
+                auto* pOptions = qobject_cast<COptionsDlg*>(pModal);
+                pOptions->GridSizeBox()->setCurrentIndex(2), emit pOptions->GridSizeBox()->activated(2);
+                pOptions->OkButton()->click();
+            });
+            d.OnOptions();
+            QCOMPARE(d.m_board.m_nSize, 5);
+        }
+        const QFileInfo thing(m_strThing);
+        QVERIFY(thing.isSymLink() ? thing.symLinkTarget() == kind : thing.exists() && !thing.isFile());
     }
 };
 

@@ -5,27 +5,27 @@
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QStyle>
-
 using Points = QList<QPoint>;
 
 // What the player sees: the board and its frame pixel by pixel, the frames
-// of a slide, the pages and their texts at three font sizes.
-class ScreenTest : public QObject
-{
+// of a slide, the pages and their texts at three font sizes, and the tile
+// picture made from files that are damaged, lie, or are no files at all.
+class ScreenTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
+    static QByteArray RedSquare(const char* format) {
+        QImage red(100, 100, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        red.save(&buffer, format);
+        return bytes;
+    }
+
     // The texts on the page whose ink leaves their widget (less a check box's
     // indicator or a button's frame).
-    static QStringList CutTexts(const QWidget& page)
-    {
+    static QStringList CutTexts(const QWidget& page) {
         QStringList cut;
         for (QWidget* w : page.findChildren<QWidget*>()) {
             const auto* pLabel = qobject_cast<QLabel*>(w);
@@ -48,8 +48,7 @@ private slots:
     void init() { ForgetEverything(); }
 
     // Pixels of the board in home order, or with the blank in the top-left cell.
-    void board_data()
-    {
+    void board_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("blankTopLeft");
         QTest::addColumn<Points>("points");
@@ -66,8 +65,7 @@ private slots:
                                              << QList<QColor>{kShadow, kShadow, kFace, kShadow, k, k};
     }
 
-    void board()
-    {
+    void board() {
         QFETCH(int, size);
         QFETCH(bool, blankTopLeft);
         CSettings::PutDims(size);
@@ -84,8 +82,7 @@ private slots:
 
     // Each frame puts the tile where the player sees it move; the last one
     // leaves the board exactly as a repaint shows it, frame rings included.
-    void slide_data()
-    {
+    void slide_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("blank");
         QTest::addColumn<int>("tapped");
@@ -100,8 +97,7 @@ private slots:
         QTest::newRow("5x5 down, no animation") << 5 << 20 << 15 << Points{{4, 188}};
     }
 
-    void slide()
-    {
+    void slide() {
         QFETCH(int, size);
         QFETCH(int, blank);
         QFETCH(int, tapped);
@@ -130,15 +126,13 @@ private slots:
 
     // Every text shows whole with the application font as it is and one and
     // two points larger, the longest texts of the game included.
-    void textsShowWhole_data()
-    {
+    void textsShowWhole_data() {
         QTest::addColumn<int>("points");
         for (int points : {9, 10, 11})
             QTest::addRow("DejaVu Sans %d", points) << points;
     }
 
-    void textsShowWhole()
-    {
+    void textsShowWhole() {
         QFETCH(int, points);
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
         CTestDlg d;
@@ -162,8 +156,7 @@ private slots:
 
     // The Options page shows the stored options and stores each change at
     // once, whichever button closes it.
-    void options_data()
-    {
+    void options_data() {
         QTest::addColumn<QString>("stored");  // Dims UseAnim UsePic Location
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("shown");
@@ -176,16 +169,14 @@ private slots:
         QTest::newRow("Use off, a picture") << "" << "ubk" << "4x4 1 1 ''" << "4 1 0 '/me/cat.gif' changed";
     }
 
-    void options()
-    {
+    void options() {
         QFETCH(QString, stored);
         QFETCH(QString, clicks);
         const QStringList values = stored.split(' ');
         if (!stored.isEmpty())
             CSettings::PutDims(values[0].toInt()), CSettings::PutUseAnim(values[1] == "1"),
                 CSettings::PutUsePic(values[2] == "1"), CSettings::PutLocation(values.value(3));
-        struct CPicking : COptionsDlg
-        {
+        struct CPicking : COptionsDlg {
             QString ChoosePictureFile() override { return QStringLiteral("/me/cat.gif"); }
         } dlg;
         const auto state = [&](const QString& size, bool anim, bool pic, const QString& path) {
@@ -215,8 +206,7 @@ private slots:
 
     // Best Scores shows the table and resets it on disk at once; the page has
     // its title, the black line under it and Cancel at the top right.
-    void bestScores()
-    {
+    void bestScores() {
         CScoreTable table;
         table.SetMovesRecord(1, 12, QStringLiteral("Ada"));
         table.SetTimeRecord(2, 3725, QString());
@@ -239,7 +229,46 @@ private slots:
         dlg.DoModal();
         const QString fresh = QStringLiteral("Anonymous 9999 Anonymous 59m59s");
         QCOMPARE(texts, QStringList({fresh, "Ada 12 Anonymous 59m59s", "Anonymous 9999  01h02m05s", fresh, fresh, fresh}));
-        QCOMPARE(StatsOnDisk().size(), 156);
+        QVERIFY(StatsOnDisk() == SStatsRecords({{9999, 9999, 9999}, {3599, 3599, 3599}, {"Anonymous", "Anonymous", "Anonymous"}, {"Anonymous", "Anonymous", "Anonymous"}}));
+    }
+
+    void pictures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("shown");
+        const QByteArray gif = QByteArray::fromHex("47494638376108000800810000ff00000000000000000000002c00000000080008"
+                                                   "0000080f0001081c48b0a0c18308132a4c1810003b");
+        const QByteArray bomb =  // a BMP header of 65535 x 65535 pixels
+            QByteArray::fromHex("424d36000000000000003600000028000000ffff0000ffff000001001800") + QByteArray(88, '\0');
+        for (const auto& [format, bytes] : QList<std::pair<const char*, QByteArray>>{
+                 {"png", RedSquare("PNG")}, {"jpg", RedSquare("JPG")}, {"bmp", RedSquare("BMP")}, {"gif", gif}}) {
+            QTest::addRow("%s", format) << QStringLiteral("whole.") + format << "" << bytes << true;
+            for (int cut : {20, int(bytes.size() / 2), int(bytes.size() - 13)})
+                QTest::addRow("%s cut at %d", format, cut) << QStringLiteral("cut.") + format << "" << bytes.left(cut) << false;
+        }
+        QTest::newRow("GIF named .jpg") << "gif.jpg" << "" << gif << true;
+        QTest::newRow("text named .jpg") << "text.jpg" << "" << QByteArray("not a picture\n") << false;
+        QTest::newRow("65535 x 65535 BMP") << "bomb.bmp" << "" << bomb << false;
+        QTest::newRow("empty") << "empty.png" << "" << QByteArray() << false;
+        for (const char* kind : {"folder", "fifo", "/dev/zero"})
+            QTest::addRow("%s", kind) << "thing.jpg" << kind << QByteArray() << false;
+    }
+
+    void pictures() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        const QString path = m_dir.filePath(name);
+        Make(path, kind, bytes);
+        CTestDlg d;
+        const QImage letters = d.Frame();
+        CSettings::PutLocation(path);
+        d.ApplySettings();
+        const QImage frame = d.Frame();
+        const QColor centre = frame.pixelColor(120, 120);
+        QTEST(centre.red() > 200 && centre.green() < 60 && frame.pixelColor(20, 20) == kFace, "shown");
+        QTEST(frame != letters, "shown");
     }
 };
 

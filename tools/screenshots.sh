@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's pictures in docs/images/ anew: builds a Release Slydra in
-# build/shots, installs it into build/shots/stage and lets the end-to-end test
-# (tests/e2e/installed_game.py) play it in a private Xvfb with settings and
-# records of its own: the 4x4 letter board, the Best Scores page over a few
-# crafted records, the Options page and a scrambled 5x5 board cut from a
-# picture the test draws. Run it after changing anything the pictures show.
+# build/shots, installs it into build/shots/stage and lets tools/screenshots.py
+# play it in a private Xvfb with settings and records of its own: the 4x4
+# letter board, the Best Scores page over a few crafted records, the Options
+# page and a scrambled 5x5 board cut from a picture it draws. Run it after changing anything the pictures show.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 build=build/shots
@@ -26,5 +25,5 @@ if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSLYDRA_TESTS
   exit 1
 fi
 
-/usr/bin/python3 tests/e2e/installed_game.py --prefix "$build/stage" --shots docs/images
+/usr/bin/python3 tools/screenshots.py --prefix "$build/stage" --shots docs/images
 echo "screenshots.sh: the pictures are in docs/images"

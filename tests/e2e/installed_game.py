@@ -1,15 +1,15 @@
 #!/usr/bin/python3
 # Plays the installed game in a real X window under a private Xvfb: the window
-# against its desktop entry and icons, the frame and two taps on grabbed pixels,
+# against its desktop entry, the frame and two taps on grabbed pixels,
 # a whole 3x3 game to a record that outlives the X server, the command line and
-# a clean close. With --shots DIR it also takes the README's pictures into DIR.
-# usage: installed_game.py --prefix PREFIX [--shots DIR] [--build TREE --built BINARY]
+# a clean close. tools/screenshots.py takes the README's pictures with it.
+# usage: installed_game.py --prefix PREFIX [--build TREE --built BINARY]
 import os, pathlib, re, shutil, struct, subprocess, sys, tempfile, time
-from PIL import Image, ImageDraw
+from PIL import Image
 from Xlib import X, display, protocol
 
 FACE, SHADOW, DARK, WHITE, BLACK, BLUE = (0xef,) * 3, (0x9f,) * 3, (0x76,) * 3, (0xff,) * 3, (0,) * 3, (0, 0, 0xff)
-APP, NAME, ANON, ICONS = 'io.github.brevik.Slydra', 'Ada Lovelace', 'Anonymous', [16, 32, 48, 64, 128, 256]
+APP, NAME, ANON = 'io.github.brevik.Slydra', 'Ada Lovelace', 'Anonymous'
 opts = dict(zip(sys.argv[1::2], sys.argv[2::2]))
 work, procs = tempfile.mkdtemp(prefix='slydra-e2e.'), []
 dirs = {'XDG_RUNTIME_DIR': work, **{k: f'{work}/{k.lower()}' for k in ('HOME', 'XDG_CONFIG_HOME', 'XDG_DATA_HOME')}}
@@ -119,12 +119,6 @@ def play():
     g, entry = win.get_geometry(), pathlib.Path(prefix, f'share/applications/{APP}.desktop').read_text()
     same('window size', (240, 294), (g.width, g.height))
     same('WM_CLASS', ('slydra', re.search('^StartupWMClass=(.*)$', entry, re.M)[1]), win.get_wm_class())
-    icon, sizes = list(win.get_full_property(dpy.intern_atom('_NET_WM_ICON'), X.AnyPropertyType).value), []
-    while icon:
-        sizes, icon = sizes + [icon[0]], icon[2 + icon[0] * icon[1]:]
-    same('_NET_WM_ICON sizes', ICONS[:-1], sizes)
-    pngs = [Image.open(f'{prefix}/share/icons/hicolor/{s}x{s}/apps/{APP}.png') for s in ICONS]
-    same('installed icons', [('PNG', (s, s)) for s in ICONS], [(png.format, png.size) for png in pngs])
     # Tiles end at 234, rings 5 to 1 at 235 to 239; the blank corner shows the face, tiles a border and E's blue bar.
     rings = dict(zip(range(234, 240), (FACE, DARK, FACE, WHITE, SHADOW, DARK)))
     home = settled(win, 'home', pixels({**{(x, 200): c for x, c in rings.items()}, **{(200, y): c for y, c in rings.items()},
@@ -160,57 +154,24 @@ def play():
     same('Stats.bin after a clean close', want, on_disk())
 
 
-def harbour(path):  # a boat at sunset from shapes alone, the same in every run
-    d = ImageDraw.Draw(im := Image.new('RGB', (232, 232)))
-    for y in range(140):  # the sky fades into the sun's glow at the horizon, and the sea mirrors it
-        sky = (29 + 218 * y // 140, 59 + 133 * y // 140, 110)
-        d.line([(0, y), (231, y)], sky)
-        d.line([(0, 231 - y * 92 // 140), (231, 231 - y * 92 // 140)], tuple(v * 4 // 5 for v in sky))
-    d.ellipse((131, 99, 169, 137), (255, 241, 191))  # the sun, two hills, the hull, the mast, two sails
-    for colour, *xy in (((107, 79, 122), 0, 140, 30, 100, 88, 122, 128, 140), ((62, 47, 91), 160, 140, 200, 112, 232, 110, 232, 140),
-                        ((42, 30, 46), 44, 170, 92, 170, 84, 179, 52, 179), ((42, 30, 46), 67, 118, 68, 118, 68, 170, 67, 170),
-                        ((251, 243, 228), 70, 120, 88, 166, 70, 166), ((240, 217, 192), 66, 126, 66, 166, 48, 166)):
-        d.polygon(xy, colour)
-    im.save(path, quality=92)
+def session(body):  # runs body against the game under test, then stops everything; exits non-zero on a failure
+    global prefix, game
+    prefix, game = opts['--prefix'], opts['--prefix'] + '/bin/slydra'
+    try:
+        conf.parent.mkdir(parents=True)
+        if '--built' in opts and (not os.path.exists(game) or os.path.getmtime(game) < os.path.getmtime(opts['--built'])):
+            prefix, game = work + '/prefix', work + '/prefix/bin/slydra'  # the latest build is not installed: install it here
+            subprocess.run(['cmake', '--install', opts['--build'], '--prefix', prefix], check=True, stdout=subprocess.DEVNULL)
+        body()
+    except (AssertionError, subprocess.TimeoutExpired) as e:
+        sys.exit(f'e2e: FAIL: {e}\ne2e: the grabs and files are kept in {work}')
+    finally:
+        for p in procs:  # the game first; Xvfb removes its lock when terminated
+            p.terminate()
+            p.wait()
+    shutil.rmtree(work)
+    print('e2e: PASS')
 
 
-def shots(out):
-    stats.write_bytes(stats_file([24, 31, 87, 139, 231, 655], ['Ingrid', 'Tomás', 'Maja'], ['Ola', 'Ingrid', 'Maja']))
-    game_proc, win = start_game(Dims=4, UseAnim=1, UsePic=0)
-    settled(win, 'board-4x4', pixels({(4, 4): BLACK, (200, 200): FACE, (235, 200): DARK})).save(f'{out}/board-4x4.png')
-    menu(win, 75, 1, 3)
-    titled = lambda shot: BLUE not in shot.getdata() and 'no title'
-    settled(window('--name', '^Best Scores$'), 'best-scores', titled).save(f'{out}/best-scores.png')
-    game_proc.terminate()
-    game_proc.wait(timeout=30)
-    # The field shows the end of the path: a long folder name hides the work folder's random one.
-    picture = pathlib.Path(dirs['HOME'], 'Pictures/Summer by the sea/harbour.jpg')
-    picture.parent.mkdir(parents=True)
-    harbour(picture)
-    game_proc, win = start_game(Dims=5, UseAnim=1, UsePic=1, Location=picture)
-    menu(win, 75, 2, 3)
-    page = window('--name', '^Options$')
-    settled(page, 'options', titled).save(f'{out}/options.png')
-    close(page)
-    until(lambda: not xdo('search', '--onlyvisible', '--name', '^Options$'))
-    menu(win, 27, 0, 1)
-    dealt = lambda shot: shot.getpixel((200, 200)) == FACE and 'no new deal'  # a deal never leaves the blank in the corner
-    settled(win, 'board-5x5-picture', dealt).save(f'{out}/board-5x5-picture.png')
-
-
-prefix, game = opts['--prefix'], opts['--prefix'] + '/bin/slydra'
-try:
-    conf.parent.mkdir(parents=True)
-    if '--built' in opts and (not os.path.exists(game) or os.path.getmtime(game) < os.path.getmtime(opts['--built'])):
-        prefix, game = work + '/prefix', work + '/prefix/bin/slydra'  # the latest build is not installed: install it here
-        subprocess.run(['cmake', '--install', opts['--build'], '--prefix', prefix], check=True, stdout=subprocess.DEVNULL)
-    play()
-    shots(opts['--shots']) if '--shots' in opts else None
-except (AssertionError, subprocess.TimeoutExpired) as e:
-    sys.exit(f'e2e: FAIL: {e}\ne2e: the grabs and files are kept in {work}')
-finally:
-    for p in procs:  # the game first; Xvfb removes its lock when terminated
-        p.terminate()
-        p.wait()
-shutil.rmtree(work)
-print('e2e: PASS')
+if __name__ == '__main__':
+    session(play)

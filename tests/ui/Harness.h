@@ -4,7 +4,6 @@
 #include "options/Settings.h"
 #include "scores/ScoreTable.h"
 #include "scores/StatsCodec.h"
-#include "ui/SlydraStyle.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -14,22 +13,16 @@
 
 #include <sys/stat.h>
 
-// Face, shadow and dark shadow of the test palette: apart from each other and from white.
-inline const QColor kFace(200, 190, 180), kShadow(120, 110, 100), kDark(20, 30, 40);
+// Face, shadow and dark shadow of Qt's own palette, apart from each other and from white.
+inline const QColor kFace(0xef, 0xef, 0xef), kShadow(0x9f, 0x9f, 0x9f), kDark(0x76, 0x76, 0x76);
 
-// Settings and records in a private folder for the whole run (a blocking read
-// there fails the test by its timeout), and the test palette.
+// Settings and records in a private folder for the whole run; a read that
+// blocks there fails the test by its timeout.
 inline void SetUpRun(const QTemporaryDir& dir) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
     QApplication::setOrganizationName(QStringLiteral("Brevik"));
     QApplication::setApplicationName(QStringLiteral("Slydra"));
-    CSlydraStyle::Install();
-    QPalette palette = QApplication::palette();
-    palette.setColor(QPalette::Button, kFace);
-    palette.setColor(QPalette::Dark, kShadow);
-    palette.setColor(QPalette::Shadow, kDark);
-    QApplication::setPalette(palette);
 }
 
 inline void ForgetEverything() {

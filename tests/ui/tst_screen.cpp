@@ -16,11 +16,9 @@ class ScreenTest : public QObject {
 
     static QByteArray RedSquare(const char* format) {
         QImage red(100, 100, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        red.save(&buffer, format);
-        return bytes;
+        QBuffer buffer;
+        red.fill(Qt::red), red.save(&buffer, format);
+        return buffer.data();
     }
 
     // The texts on the page whose ink leaves their widget (less a check box's
@@ -222,7 +220,6 @@ private slots:
         WhenModalOpens(&scope, [&](QWidget*) {
             const QImage page = dlg.grab().toImage();
             QCOMPARE(page.pixelColor(120, 26), QColor(Qt::black));
-            QVERIFY(!page.copy(0, 0, 130, 26).convertToFormat(QImage::Format_RGB32).allGray());
             QCOMPARE(dlg.CancelButton()->geometry(), QRect(187, 3, 48, 20));
             read(), dlg.ResetButton()->click(), read(), dlg.CancelButton()->click();
         });

@@ -20,6 +20,7 @@ def harbour(path):  # a boat at sunset, drawn by ImageMagick from shapes alone, 
 
 def shots(out):
     e2e.start_xvfb()
+    e2e.stats.parent.mkdir(parents=True)
     e2e.stats.write_bytes(e2e.stats_file([24, 31, 87, 139, 231, 655], ['Ingrid', 'Tomás', 'Maja'], ['Ola', 'Ingrid', 'Maja']))
     game, win = e2e.start_game(Dims=4, UseAnim=1, UsePic=0)
     board = e2e.pixels({(4, 4): e2e.BLACK, (200, 200): e2e.FACE, (235, 200): e2e.DARK})

@@ -1,7 +1,5 @@
 // Dealing a new game: the reset and the 8013-step random walk of the blank,
-// beside the cost of the 8013 numbers the walk draws.
-#include "BenchTargets.h"
-
+// beside the 8013 numbers the walk draws.
 #include "board/Board.h"
 #include "board/RandomSource.h"
 
@@ -25,38 +23,22 @@ void BM_Scramble(benchmark::State& state)
 }
 BENCHMARK(BM_Scramble)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
 
-// The 8013 numbers the walk cannot do without, from the generator it uses.
+// The numbers alone: /0 from the walk's own generator, /1 through srand and
+// rand, which take a process-wide lock for every number.
 void BM_Limit_Draws8013(benchmark::State& state)
 {
+    const bool bRand = state.range(0) == 1;
     CRuntimeRandom random;
     unsigned int nSeed = 1;
     for (auto _ : state) {
-        random.Seed(nSeed++);
+        bRand ? std::srand(nSeed) : random.Seed(nSeed);
+        ++nSeed;
         int nSum = 0;
         for (int i = 0; i < CBoard::kScrambleSteps; ++i)
-            nSum += random.Next() & 3;
+            nSum += (bRand ? std::rand() : random.Next()) & 3;
         benchmark::DoNotOptimize(nSum);
     }
 }
-BENCHMARK(BM_Limit_Draws8013)->Unit(benchmark::kMicrosecond);
-
-// The same numbers through srand and rand, which lock around every number.
-void BM_Reference_Rand8013(benchmark::State& state)
-{
-    unsigned int nSeed = 1;
-    for (auto _ : state) {
-        std::srand(nSeed++);
-        int nSum = 0;
-        for (int i = 0; i < CBoard::kScrambleSteps; ++i)
-            nSum += std::rand() & 3;
-        benchmark::DoNotOptimize(nSum);
-    }
-}
-BENCHMARK(BM_Reference_Rand8013)->Unit(benchmark::kMicrosecond);
-
-const bool kTargets = [] {
-    CBenchTargets::Set("BM_Scramble/", 100e3);
-    return true;
-}();
+BENCHMARK(BM_Limit_Draws8013)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

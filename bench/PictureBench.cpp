@@ -1,16 +1,14 @@
-// Preparing the tile picture as the main window does at start-up and after
-// Options: a built-in letter sheet, or a player's file decoded and fitted
-// onto the 232 x 232 canvas.
-#include "BenchFiles.h"
-#include "BenchPictures.h"
-#include "BenchTargets.h"
-
+// Preparing a player's photo as the tile picture, as the main window does at
+// start-up: decoded and fitted onto the 232 x 232 canvas. Beside it, a decode
+// of the whole photo, which the board never shows.
 #include "render/BoardPainter.h"
 #include "render/Picture.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPalette>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -18,98 +16,47 @@ namespace {
 
 constexpr int kCanvas = 232;
 
-void BM_PrepareSheet(benchmark::State& state)
+// A 24-megapixel (6000 x 4000) baseline JPEG as cameras write them (quality
+// 90, colour at half resolution), of fractal clouds with grain, which has the
+// size and decoding cost of a photo. Made once, with ImageMagick.
+QString Photo()
 {
-    const int nId = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        CPicture picture;
-        picture.LoadBitmapResource(nId);
-        benchmark::DoNotOptimize(picture.Surface().constBits());
-    }
+    static QTemporaryDir dir;
+    static const QString strPath = dir.filePath(QStringLiteral("photo.jpg"));
+    static const int nExit = QProcess::execute(
+        QStringLiteral("convert"), {"-size", "6000x4000", "-seed", "1", "plasma:fractal", "-attenuate", "0.4",
+                                    "+noise", "Gaussian", "-sampling-factor", "2x2", "-quality", "90", strPath});
+    return nExit == 0 ? strPath : QString();
 }
-BENCHMARK(BM_PrepareSheet)->Arg(145)->Arg(144)->Arg(147)->Unit(benchmark::kMicrosecond);
-
-// The file steps of PrepareTiles, on a fresh picture each time so that the
-// file is really decoded (the same path is not read twice).
-void PrepareFile(benchmark::State& state, const QString& strPath, int nExpectedWidth)
-{
-    if (strPath.isEmpty()) {
-        state.SkipWithError("the benchmark pictures could not be written");
-        return;
-    }
-    const QColor crFace = SBoardColours::FromPalette(QGuiApplication::palette()).face;
-    for (auto _ : state) {
-        CPicture picture;
-        picture.LoadPictureFile(strPath, crFace, QSize(kCanvas, kCanvas));
-        picture.FitToCanvas(kCanvas, kCanvas, crFace, true, true);
-        if (picture.Width() != nExpectedWidth) {
-            state.SkipWithError("the picture did not load");
-            return;
-        }
-        benchmark::DoNotOptimize(picture.Surface().constBits());
-    }
-}
-
-void BM_PreparePicture_Gif640x480(benchmark::State& state)
-{
-    const QString strFolder = CBenchFiles::PicturesFolder();
-    PrepareFile(state, strFolder.isEmpty() ? QString() : BenchPictures::SmallGif(strFolder),
-                BenchPictures::kSmallWidth);
-}
-BENCHMARK(BM_PreparePicture_Gif640x480)->Unit(benchmark::kMillisecond);
-
-void BM_PreparePicture_Bmp640x480(benchmark::State& state)
-{
-    const QString strFolder = CBenchFiles::PicturesFolder();
-    PrepareFile(state, strFolder.isEmpty() ? QString() : BenchPictures::SmallBmp(strFolder),
-                BenchPictures::kSmallWidth);
-}
-BENCHMARK(BM_PreparePicture_Bmp640x480)->Unit(benchmark::kMillisecond);
 
 void BM_PreparePicture_Jpeg24MP(benchmark::State& state)
 {
-    const QString strFolder = CBenchFiles::PicturesFolder();
-    PrepareFile(state, strFolder.isEmpty() ? QString() : BenchPictures::PhotoJpeg(strFolder),
-                BenchPictures::kPhotoWidth);
+    const QString strPath = Photo();
+    const QColor crFace = SBoardColours::FromPalette(QGuiApplication::palette()).face;
+    for (auto _ : state) {
+        // A fresh picture each time, so that the file is really decoded.
+        CPicture picture;
+        picture.LoadPictureFile(strPath, crFace, QSize(kCanvas, kCanvas));
+        picture.FitToCanvas(kCanvas, kCanvas, crFace, true, true);
+        if (picture.Width() != 6000) {
+            state.SkipWithError("no photo: is ImageMagick's convert installed?");
+            break;
+        }
+    }
 }
 BENCHMARK(BM_PreparePicture_Jpeg24MP)->Unit(benchmark::kMillisecond);
 
-// A progressive JPEG spreads every line over all of its scans, so the decoder
-// reads the whole file and holds the whole image's coefficients even for the
-// top-left corner.
-void BM_PreparePicture_ProgressiveJpeg24MP(benchmark::State& state)
-{
-    const QString strFolder = CBenchFiles::PicturesFolder();
-    PrepareFile(state, strFolder.isEmpty() ? QString() : BenchPictures::ProgressivePhotoJpeg(strFolder),
-                BenchPictures::kPhotoWidth);
-}
-BENCHMARK(BM_PreparePicture_ProgressiveJpeg24MP)->Unit(benchmark::kMillisecond);
-
-// For comparison: decoding the whole photo, which the board would never show.
 void BM_Reference_WholeDecode_Jpeg24MP(benchmark::State& state)
 {
-    const QString strFolder = CBenchFiles::PicturesFolder();
-    if (strFolder.isEmpty()) {
-        state.SkipWithError("the benchmark pictures could not be written");
-        return;
-    }
+    const QString strPath = Photo();
     QImageReader::setAllocationLimit(0);
     for (auto _ : state) {
-        QImageReader reader(BenchPictures::PhotoJpeg(strFolder));
-        const QImage image = reader.read();
-        if (image.width() != BenchPictures::kPhotoWidth) {
-            state.SkipWithError("the photo did not decode");
-            return;
+        if (QImageReader(strPath).read().width() != 6000) {
+            state.SkipWithError("no photo: is ImageMagick's convert installed?");
+            break;
         }
-        benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(BM_Reference_WholeDecode_Jpeg24MP)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-const bool kTargets = [] {
-    // The photo's whole share of the 40 ms it may add to start-up.
-    CBenchTargets::Set("BM_PreparePicture_Jpeg24MP", 40e6);
-    return true;
-}();
+BENCHMARK(BM_Reference_WholeDecode_Jpeg24MP)->Unit(benchmark::kMillisecond);
 
 } // namespace

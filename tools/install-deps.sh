@@ -7,8 +7,8 @@ packages=(
   build-essential cmake ninja-build        # compiler and build tools
   qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets, its xcb/offscreen plugins, the GL headers Qt6Gui's CMake package asks for
   libgtest-dev googletest                  # core tests
-  xvfb xauth libx11-dev libxtst-dev        # end-to-end test in a real X window
-  xdotool python3-xlib python3-pil imagemagick  # drive, grab and read the real window; bench pictures
+  xvfb xdotool python3-xlib python3-pil    # the real-window test: drive, grab and read the window
+  imagemagick                              # pictures for the README and the benchmarks
   fonts-dejavu-core                        # a font, so labels and menus render text
   dpkg-dev file                            # the Debian package: dpkg-shlibdeps, and file for CPack
   desktop-file-utils appstream groff-base  # checks of the desktop entry, the metadata and the manual page

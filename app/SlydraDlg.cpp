@@ -1,7 +1,6 @@
 #include "app/SlydraDlg.h"
 
 #include "app/AboutDlg.h"
-#include "app/ElapsedText.h"
 #include "board/TickCount.h"
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
@@ -9,6 +8,7 @@
 #include "render/BuiltInImage.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
+#include "scores/ElapsedText.h"
 #include "ui/FittedFont.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "scores/BestScoresDlg.h"
 
-#include "app/ElapsedText.h"
+#include "scores/ElapsedText.h"
 #include "scores/ScoreTable.h"
 #include "ui/DialogUnits.h"
 

@@ -1,4 +1,4 @@
-#include "app/ElapsedText.h"
+#include "scores/ElapsedText.h"
 
 #include <cstdio>
 

@@ -150,19 +150,13 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames)
     QCoreApplication::setOrganizationName("Brevik");
     QCoreApplication::setApplicationName("Slydra");
     auto options = [] { return std::tuple(CSettings::GetDims(), CSettings::GetLocation(), CSettings::GetUsePic(), CSettings::GetUseAnim()); };
-    auto stored = [](const char* key) { return QSettings().value(QString("Settings/") + key).toString(); };
     EXPECT_EQ(options(), std::tuple(4, QString(), true, true));
-    CSettings::PutDims(5);
-    CSettings::PutLocation("/p\u00e9.jpg");
-    CSettings::PutUsePic(false);
-    CSettings::PutUseAnim(false);
+    CSettings::PutDims(5), CSettings::PutLocation("/p\u00e9.jpg"), CSettings::PutUsePic(false), CSettings::PutUseAnim(false);
+    QSettings stored(config.filePath("Brevik/Slydra.conf"), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("Settings/Dims").toString() + stored.value("Settings/UsePic").toString() + stored.value("Settings/UseAnim").toString(), "500");
     EXPECT_EQ(options(), std::tuple(5, QString("/p\u00e9.jpg"), false, false));
-    EXPECT_EQ(std::tuple(stored("Dims"), stored("Location"), stored("UsePic"), stored("UseAnim")), std::tuple("5", QString("/p\u00e9.jpg"), "0", "0"));
-    QSettings().setValue("Settings/UsePic", 2);
-    QSettings().setValue("Settings/UseAnim", 2);
+    QSettings().setValue("Settings/UsePic", 2), QSettings().setValue("Settings/UseAnim", 2);
     EXPECT_EQ(std::pair(CSettings::GetUsePic(), CSettings::GetUseAnim()), std::pair(true, true));
-    CSettings::PutUsePic(true);
-    CSettings::PutUseAnim(true);
-    EXPECT_EQ(stored("UsePic") + stored("UseAnim"), "11");
-    EXPECT_TRUE(QFile::exists(config.filePath("Brevik/Slydra.conf")));
+    CSettings::PutUsePic(true), CSettings::PutUseAnim(true), stored.sync();
+    EXPECT_EQ(stored.value("Settings/UsePic").toString() + stored.value("Settings/UseAnim").toString(), "11");
 }

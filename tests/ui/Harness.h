@@ -62,10 +62,7 @@ inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, in
     });
 }
 
-struct CZeroRandom : CRandomSource {
-    void Seed(unsigned int) override {}
-    int Next() override { return 0; }
-};
+struct CZeroRandom : CRandomSource { void Seed(unsigned int) override {} int Next() override { return 0; } };
 
 // The main window with its questions answered by the test and timers that
 // tick only when the test says so.
@@ -76,16 +73,9 @@ public:
         CSlydraDlg::m_wndTime;
 
     QImage Frame() { return grab(ClientRect()).toImage().convertToFormat(QImage::Format_RGB32); }
-    void Tap(int nRow, int nCol) {
-        const int t = m_nTileSize;
-        QTest::mouseClick(this, Qt::LeftButton, {}, QPoint(4 + t * nCol + t / 2, 4 + t * nRow + t / 2));
-    }
+    void Tap(int r, int c) { QTest::mouseClick(this, Qt::LeftButton, {}, QPoint(4 + m_nTileSize * c + m_nTileSize / 2, 4 + m_nTileSize * r + m_nTileSize / 2)); }
     // Takes up the stored settings as Options does after a change.
-    void ApplySettings() {
-        m_options = [] { return true; };
-        OnOptions();
-        m_options = nullptr;
-    }
+    void ApplySettings() { m_options = [] { return true; }, OnOptions(), m_options = nullptr; }
     // 3x3 without animation, dealt by a generator of zeros: the blank in
     // cell 1, solved by tapping (0, 2), (1, 2) and (2, 2).
     void StartKnownGame() {

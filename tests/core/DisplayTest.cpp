@@ -1,4 +1,6 @@
+#include "render/PictureFit.h"
 #include "render/SlideAnimation.h"
+#include "scores/ElapsedText.h"
 
 #include <gtest/gtest.h>
 
@@ -43,4 +45,17 @@ TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers)
         EXPECT_EQ(std::tuple(frame.tile, frame.uncovered, frame.bLast), std::tuple(f.tile, f.uncovered, f.k == f.nFrames))
             << "T " << f.t << " from " << f.fromRow << "," << f.fromCol << " frame " << f.k;
     }
+}
+
+// A picture smaller than the canvas sits in its middle; a larger one is not fitted.
+TEST(PictureFit, SmallPicturesAreCentredLargerOnesNotDrawn)
+{
+    EXPECT_EQ(std::tuple(PictureFit::Offset(232, 232, 200, 151, true, true), PictureFit::Offset(232, 232, 201, 151, false, true)), std::tuple(SPoint{16, 40}, SPoint{0, 40}));
+    EXPECT_FALSE(PictureFit::Offset(232, 232, 233, 10, true, true) || PictureFit::Offset(232, 232, 10, 233, true, true));
+}
+
+TEST(FormatElapsed, MinutesAndSecondsBelowAnHourThenHours)
+{
+    EXPECT_EQ(std::tuple(FormatElapsed(0), FormatElapsed(75), FormatElapsed(3599), FormatElapsed(3600), FormatElapsed(360000)),
+              std::tuple("00m00s", "01m15s", "59m59s", "01h00m00s", "100h00m00s"));
 }

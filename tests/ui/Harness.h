@@ -25,10 +25,7 @@ inline void SetUpRun(const QTemporaryDir& dir) {
     QApplication::setApplicationName(QStringLiteral("Slydra"));
 }
 
-inline void ForgetEverything() {
-    QSettings().clear();
-    QFile::remove(CScoreTable::DefaultPath());
-}
+inline void ForgetEverything() { QSettings().clear(), QFile::remove(CScoreTable::DefaultPath()); }
 
 inline SStatsRecords StatsOnDisk() {
     QFile file(CScoreTable::DefaultPath());
@@ -37,8 +34,7 @@ inline SStatsRecords StatsOnDisk() {
 
 // Puts the bytes, a folder, a FIFO or a link to /dev/zero at path.
 inline void Make(const QString& path, const QString& kind, const QByteArray& bytes = {}) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile::remove(path);
+    QDir().mkpath(QFileInfo(path).absolutePath()), QFile::remove(path);
     if (kind == QLatin1String("folder"))
         QDir().mkpath(path);
     else if (kind == QLatin1String("fifo"))
@@ -78,17 +74,11 @@ public:
     void ApplySettings() { m_options = [] { return true; }, OnOptions(), m_options = nullptr; }
     // 3x3 without animation, dealt by a generator of zeros: the blank in
     // cell 1, solved by tapping (0, 2), (1, 2) and (2, 2).
-    void StartKnownGame() {
-        CSettings::PutDims(3);
-        CSettings::PutUseAnim(false);
-        SetRandomSource(&m_zero);
-        ApplySettings();
-        OnNewGame();
-    }
+    void StartKnownGame() { CSettings::PutDims(3), CSettings::PutUseAnim(false), SetRandomSource(&m_zero), ApplySettings(), OnNewGame(); }
 
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
     QStringList m_asked;
-    bool m_bRealBoxes = false;
+    bool m_bRealBoxes = false, m_bRealTimers = false;
     std::function<bool()> m_options;  // the real dialog when empty
     int m_nOptionsRun = 0;
     std::set<unsigned int> m_timers;
@@ -99,12 +89,9 @@ protected:
         m_asked << strCaption + QStringLiteral(": ") + strText;
         return m_bRealBoxes ? CSlydraDlg::MessageBox(strText, strCaption, buttons, icon) : m_answer;
     }
-    bool RunOptionsDialog() override {
-        ++m_nOptionsRun;
-        return m_options ? m_options() : CSlydraDlg::RunOptionsDialog();
-    }
-    unsigned int SetTimer(unsigned int nIDEvent, int) override { return *m_timers.insert(nIDEvent).first; }
-    void KillTimer(unsigned int nIDEvent) override { m_timers.erase(nIDEvent); }
+    bool RunOptionsDialog() override { return ++m_nOptionsRun, m_options ? m_options() : CSlydraDlg::RunOptionsDialog(); }
+    unsigned int SetTimer(unsigned int nID, int nMs) override { return m_bRealTimers ? CSlydraDlg::SetTimer(nID, nMs) : *m_timers.insert(nID).first; }
+    void KillTimer(unsigned int nID) override { m_bRealTimers ? CSlydraDlg::KillTimer(nID) : void(m_timers.erase(nID)); }
 
 private:
     CZeroRandom m_zero;

@@ -12,23 +12,17 @@
 class PlayTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    QString m_strThing;
 
     static QString State(CTestDlg& d) {
         return QStringLiteral("%1 %2 %3, moves %4 '%5', time %6 '%7', clock %8, slide %9")
-                   .arg(QString::number(d.m_board.m_nSize), d.m_board.IsSolved() ? "home" : "mixed",
-                        d.m_bRunning ? "running" : "idle", QString::number(d.m_nMoves), d.m_wndMoves->text(),
-                        QString::number(d.m_nSeconds), d.m_wndTime->text(), d.m_timers.count(1) ? "on" : "off",
-                        d.m_timers.count(2) ? "on" : "off")
+                   .arg(QString::number(d.m_board.m_nSize), d.m_board.IsSolved() ? "home" : "mixed", d.m_bRunning ? "running" : "idle",
+                        QString::number(d.m_nMoves), d.m_wndMoves->text(), QString::number(d.m_nSeconds), d.m_wndTime->text(),
+                        d.m_timers.count(1) ? "on" : "off", d.m_timers.count(2) ? "on" : "off")
             + QStringLiteral(", asked %1, options %2").arg(d.m_asked.size()).arg(d.m_nOptionsRun);
     }
 
     // A tile next to the blank.
-    static void TapNearBlank(CTestDlg& d) {
-        int r = 0, c = 0;
-        d.m_board.FindBlank(r, c);
-        d.Tap(r, c > 0 ? c - 1 : c + 1);
-    }
+    static void TapNearBlank(CTestDlg& d) { int r = 0, c = 0; d.m_board.FindBlank(r, c), d.Tap(r, c > 0 ? c - 1 : c + 1); }
 
     // Runs the player's steps: New, Options, About, Best Scores, answers,
     // clock and slide ticks, taps; 'c' closes the next dialog that opens.
@@ -44,6 +38,7 @@ class PlayTest : public QObject {
             case 'W': d.Tap(0, 2), d.Tap(1, 2), d.Tap(2, 2); break;
             case 'i': d.StopClock(); break;
             case 'a': CSettings::PutUseAnim(true); break;
+            case 'f': CSettings::PutUseAnim(false); break;
             case 'y': d.m_answer = QMessageBox::Yes; break;
             case 'n': d.m_answer = QMessageBox::No; break;
             case 't': d.OnTimer(1); break;
@@ -59,11 +54,6 @@ class PlayTest : public QObject {
 private slots:
     void initTestCase() { SetUpRun(m_dir); }
     void init() { ForgetEverything(); }
-    void cleanup() {
-        if (!m_strThing.isEmpty() && !QFile::remove(m_strThing))
-            QDir(m_strThing).removeRecursively();
-        m_strThing.clear();
-    }
 
     void commands_data() {
         QTest::addColumn<QString>("steps");
@@ -86,6 +76,7 @@ private slots:
         QTest::newRow("idle clock stands") << "tt" << home + ", asked 0, options 0";
         QTest::newRow("About and Best Scores") << "NcAcBt" << "4 mixed running, moves 0 '0', time 1 '00m01s', clock on, slide off, asked 0, options 0";
         QTest::newRow("a tap during a slide") << "Namm" << moved + "on, asked 0, options 0";
+        QTest::newRow("a slide after an animated one") << "Namssssfm" << "4 mixed running, moves 2 '2', time 0 '00m00s', clock on, slide off, asked 0, options 0";
         QTest::newRow("after a win, idle") << "KcWmN" << "3 mixed running, moves 0 '0', time 0 '00m00s', clock on, slide off, asked 1, options 1";
         QTest::newRow("a slide's last frame") << "Namssssm" << "4 mixed running, moves 2 '2', time 0 '00m00s', clock on, slide on, asked 0, options 0";
     }
@@ -123,8 +114,7 @@ private slots:
         const QString anon = QStringLiteral("Anonymous");
         Make(CScoreTable::DefaultPath(), "", CStatsCodec::Encode({{recordMoves, 9999, 9999}, {recordSeconds, 3599, 3599}, {"Bo", anon, anon}, {"Bo", anon, anon}}));
         CTestDlg d;
-        d.StartKnownGame();
-        d.m_nSeconds = 40;
+        d.StartKnownGame(), d.m_nSeconds = 40;
         QStringList lines;
         WhenModalOpens(&d, [&](QWidget* pModal) {
             auto* pDlg = qobject_cast<CCongratulationsDlg*>(pModal);
@@ -140,6 +130,15 @@ private slots:
         const SStatsRecords records = StatsOnDisk();
         QTEST(QString::number(records.leastMoves[0]) + ' ' + records.movesName[0] + ", "
                   + QString::number(records.fastestTime[0]) + ' ' + records.timeName[0], "stored");
+    }
+
+    // Qt's own timers: the clock ticks, and a slide's frames come by themselves.
+    void realTimers() {
+        CTestDlg d;
+        d.m_bRealTimers = true, Play(d, "Nam");
+        QTRY_COMPARE_WITH_TIMEOUT(d.m_nSeconds, 1, 5000);
+        Play(d, "m");
+        QCOMPARE(d.m_nMoves, 2);
     }
 
     // One signal, whatever is open: the dialogs close, none opens on the
@@ -161,8 +160,7 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QStringList, shown);
         CTestDlg d;
-        d.StartKnownGame();
-        d.m_bRealBoxes = true;
+        d.StartKnownGame(), d.m_bRealBoxes = true;
         QStringList seen;
         QTimer watch;
         watch.callOnTimeout([&] {
@@ -197,8 +195,8 @@ private slots:
     void notAFile() {
         QFETCH(bool, settings);
         QFETCH(QString, kind);
-        m_strThing = settings ? m_dir.filePath(QStringLiteral("config/Brevik/Slydra.conf")) : CScoreTable::DefaultPath();
-        Make(m_strThing, kind);
+        const QString thingPath = settings ? m_dir.filePath(QStringLiteral("config/Brevik/Slydra.conf")) : CScoreTable::DefaultPath();
+        Make(thingPath, kind);
         {
             CTestDlg d;
             WhenModalOpens(&d, [](QWidget* pModal) {
@@ -209,8 +207,9 @@ private slots:
             d.OnOptions();
             QCOMPARE(d.m_board.m_nSize, 5);
         }
-        const QFileInfo thing(m_strThing);
+        const QFileInfo thing(thingPath);
         QVERIFY(thing.isSymLink() ? thing.symLinkTarget() == kind : thing.exists() && !thing.isFile());
+        QFile::remove(thingPath) || QDir(thingPath).removeRecursively();
     }
 };
 

@@ -14,10 +14,10 @@ class ScreenTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    static QByteArray RedSquare(const char* format) {
-        QImage red(100, 100, QImage::Format_RGB32);
+    static QByteArray Square(const char* format, Qt::GlobalColor colour = Qt::red) {
+        QImage square(100, 100, QImage::Format_RGB32);
         QBuffer buffer;
-        red.fill(Qt::red), red.save(&buffer, format);
+        square.fill(colour), square.save(&buffer, format);
         return buffer.data();
     }
 
@@ -29,11 +29,9 @@ class ScreenTest : public QObject {
             const auto* pLabel = qobject_cast<QLabel*>(w);
             const auto* pButton = qobject_cast<QAbstractButton*>(w);
             const QString text = pLabel ? pLabel->text() : pButton ? pButton->text() : "";
-            const int inset = qobject_cast<QCheckBox*>(w) ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth)
-                                                           : pButton ? 4 : 0;
+            const int inset = qobject_cast<QCheckBox*>(w) ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth) : pButton ? 4 : 0;
             const QRect ink = w->fontMetrics().boundingRect(w->rect().adjusted(inset, 0, 0, 0),
-                                                            pLabel && pLabel->wordWrap() ? Qt::TextWordWrap : 0,
-                                                            text.trimmed());
+                                                            pLabel && pLabel->wordWrap() ? Qt::TextWordWrap : 0, text.trimmed());
             if (ink.width() > w->width() - inset || ink.height() > w->height() + 2)
                 cut << text;
         }
@@ -121,33 +119,45 @@ private slots:
     }
 
     // Every text shows whole with the application font as it is and one and
-    // two points larger, the longest texts of the game included.
-    void textsShowWhole_data() {
+    // two points larger, the longest texts of the game included; at 9 points
+    // the window, the pages and the completion message look as drawn, each page over
+    // the window (SLYDRA_NEW_LOOKS=1 writes the pictures afresh after a
+    // deliberate change).
+    void texts_data() {
         QTest::addColumn<int>("points");
         for (int points : {9, 10, 11})
             QTest::addRow("DejaVu Sans %d", points) << points;
     }
 
-    void textsShowWhole() {
+    void texts() {
         QFETCH(int, points);
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
         CTestDlg d;
         d.m_nMoves = 9999, d.m_nSeconds = 3599, d.m_bRunning = true;
         d.UpdateMovesText(), d.OnTimer(1);
-        QStringList cut = CutTexts(d) + CutTexts(CAboutDlg());
-        const auto check = [&](QWidget* pModal) { cut << CutTexts(*pModal); };
+        CCongratulationsDlg congratulations(&d);
+        congratulations.m_strName = QStringLiteral("Anonymous"), congratulations.m_strLine1 = QStringLiteral("Fastest time: 59m58s");
+        congratulations.m_strLine2 = QStringLiteral("You have the fastet time of 59m58s"), congratulations.UpdateData(false);
+        QStringList cut;
+        QList<QImage> looks;
+        const auto check = [&](QWidget* pPage) {
+            cut << CutTexts(*pPage), looks << pPage->grab().toImage();
+            QVERIFY(!qobject_cast<CTitledDlg*>(pPage) || pPage->pos() == d.mapToGlobal(QPoint()) || pPage == &congratulations);
+        };
+        check(&d), check(&congratulations);
+        WhenModalOpens(&d, check), d.OnAbout();
         WhenModalOpens(&d, check), d.OnOptions();
         WhenModalOpens(&d, check), d.OnBestScores();
-        CCongratulationsDlg congratulations;
-        congratulations.m_strLine1 = QStringLiteral("Fastest time: 59m58s");
-        congratulations.m_strLine2 = QStringLiteral("You have the fastet time of 59m58s");
-        WhenModalOpens(&d, check), congratulations.DoModal();
         d.m_bRealBoxes = true, d.m_nMoves = 9999, d.m_nSeconds = 3600;
         WhenModalOpens(&d, check), d.OnGridCompleted();
-        d.m_bRunning = true;
-        WhenModalOpens(&d, check), d.OnNewGame();
         QApplication::setFont(QFont());
         QCOMPARE(cut, QStringList());
+        for (int i = 0; i < looks.size() && points == 9; ++i) {
+            const QString file = QStringLiteral(SLYDRA_LOOKS "/%1.png").arg(i);
+            if (qEnvironmentVariableIsSet("SLYDRA_NEW_LOOKS"))
+                looks[i].save(file);
+            QVERIFY2(looks[i].convertToFormat(QImage::Format_RGB32) == QImage(file).convertToFormat(QImage::Format_RGB32), qPrintable(file));
+        }
     }
 
     // The Options page shows the stored options and stores each change at
@@ -161,7 +171,8 @@ private slots:
         QTest::newRow("a size outside 3..5") << "9 1 1" << "c" << " 1 1 '' | 9 1 1 '' unchanged";
         QTest::newRow("3x3, then Cancel") << "" << "3c" << "4x4 1 1 '' | 3 1 1 '' changed";
         QTest::newRow("Animation twice") << "" << "aak" << "4x4 1 1 '' | 4 1 1 '' changed";
-        QTest::newRow("Use off, a picture") << "" << "ubk" << "4x4 1 1 '' | 4 1 0 '/me/cat.gif' changed";
+        QTest::newRow("Use off") << "" << "uk" << "4x4 1 1 '' | 4 1 0 '' changed";
+        QTest::newRow("a picture") << "" << "bc" << "4x4 1 1 '' | 4 1 1 '/me/cat.gif' changed";
     }
 
     void options() {
@@ -190,8 +201,7 @@ private slots:
               "shownThenStored");
     }
 
-    // Best Scores shows the table and resets it on disk at once; the page has
-    // the black line under its title and Cancel at the top right.
+    // Best Scores shows the table, and resets it on disk at once.
     void bestScores() {
         CScoreTable table;
         table.SetMovesRecord(1, 12, QStringLiteral("Ada"));
@@ -204,11 +214,7 @@ private slots:
                 texts << QStringList{dlg.MovesNameLabel(i)->text(), dlg.MovesLabel(i)->text(), dlg.TimeNameLabel(i)->text(), dlg.TimeLabel(i)->text()}.join(' ');
         };
         QObject scope;
-        WhenModalOpens(&scope, [&](QWidget*) {
-            QCOMPARE(dlg.grab().toImage().pixelColor(120, 26), QColor(Qt::black));
-            QCOMPARE(dlg.CancelButton()->geometry(), QRect(187, 3, 48, 20));
-            read(), dlg.ResetButton()->click(), read(), dlg.CancelButton()->click();
-        });
+        WhenModalOpens(&scope, [&](QWidget*) { read(), dlg.ResetButton()->click(), read(), dlg.CancelButton()->click(); });
         dlg.DoModal();
         const QString fresh = QStringLiteral("Anonymous 9999 Anonymous 59m59s");
         QCOMPARE(texts, QStringList({fresh, "Ada 12 Anonymous 59m59s", "Anonymous 9999  01h02m05s", fresh, fresh, fresh}));
@@ -225,7 +231,7 @@ private slots:
         const QByteArray bomb =  // a BMP header of 65535 x 65535 pixels
             QByteArray::fromHex("424d36000000000000003600000028000000ffff0000ffff000001001800") + QByteArray(88, '\0');
         for (const auto& [format, bytes] : QList<std::pair<const char*, QByteArray>>{
-                 {"png", RedSquare("PNG")}, {"jpg", RedSquare("JPG")}, {"bmp", RedSquare("BMP")}, {"gif", gif}}) {
+                 {"png", Square("PNG")}, {"jpg", Square("JPG")}, {"bmp", Square("BMP")}, {"gif", gif}}) {
             QTest::addRow("%s", format) << QStringLiteral("whole.") + format << "" << bytes << true;
             for (int cut : {20, int(bytes.size() / 2), int(bytes.size() - 13)})
                 QTest::addRow("%s cut at %d", format, cut) << QStringLiteral("cut.") + format << "" << bytes.left(cut) << false;
@@ -242,16 +248,16 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, kind);
         QFETCH(QByteArray, bytes);
-        const QString path = m_dir.filePath(name);
-        Make(path, kind, bytes);
+        const QString path = m_dir.filePath(name), held = m_dir.filePath(QStringLiteral("held.png"));
+        Make(path, kind, bytes), Make(held, "", Square("PNG", Qt::blue));
         CTestDlg d;
-        const QImage letters = d.Frame();
-        CSettings::PutLocation(path);
-        d.ApplySettings();
+        CSettings::PutLocation(held), d.ApplySettings();
+        const QImage before = d.Frame();
+        CSettings::PutLocation(path), d.ApplySettings();
         const QImage frame = d.Frame();
         const QColor centre = frame.pixelColor(120, 120);
         QTEST(centre.red() > 200 && centre.green() < 60 && frame.pixelColor(20, 20) == kFace, "shown");
-        QTEST(frame != letters, "shown");
+        QTEST(frame != before, "shown");
     }
 };
 

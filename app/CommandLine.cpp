@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/SlydraApp.h"
+#include "app/Version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -29,7 +29,7 @@ int AnswerInfoOptions(int argc, char** argv)
             return 0;
         }
         if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
-            std::printf("slydra %s\n", CSlydraApp::kVersion);
+            std::printf("slydra %s\n", kSlydraVersion);
             return 0;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "app/SlydraDlg.h"
 #include "app/TerminationSignals.h"
+#include "app/Version.h"
 #include "ui/SlydraStyle.h"
 
 CSlydraApp::CSlydraApp(int& argc, char** argv)
@@ -9,7 +10,7 @@ CSlydraApp::CSlydraApp(int& argc, char** argv)
 {
     setOrganizationName(QStringLiteral("Brevik"));
     setApplicationName(QStringLiteral("Slydra"));
-    setApplicationVersion(QLatin1String(kVersion));
+    setApplicationVersion(QLatin1String(kSlydraVersion));
     // The desktop entry's id: Wayland compositors match the window to its menu
     // entry by it (on X11 the desktop entry's StartupWMClass matches "Slydra").
     setDesktopFileName(QStringLiteral("io.github.brevik.Slydra"));

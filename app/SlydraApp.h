@@ -9,8 +9,6 @@ class CSlydraApp : public QApplication
 {
     Q_OBJECT
 public:
-    static constexpr const char* kVersion = "1.1";
-
     CSlydraApp(int& argc, char** argv);
 
     // Runs the main window; returns when the player has closed it.

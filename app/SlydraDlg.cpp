@@ -1,10 +1,10 @@
 #include "app/SlydraDlg.h"
 
 #include "app/AboutDlg.h"
-#include "board/TickCount.h"
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
+#include "render/BoardView.h"
 #include "render/BuiltInImage.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
@@ -16,16 +16,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QTimerEvent>
 
 CSlydraDlg::CSlydraDlg(QWidget* pParent)
     : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_slide([this](unsigned int nIDEvent) { KillTimer(nIDEvent); })
-    , m_frame(kClientWidth, kClientHeight, QImage::Format_RGB32)
-    , m_tick(&TickCount)
 {
     setWindowTitle(QStringLiteral("Slydra"));
     // The sizes a window manager shows for a window; launchers and docks take
@@ -34,7 +28,11 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
     for (int nSize : {16, 32, 48, 64, 128})
         icon.addPixmap(QPixmap::fromImage(ReadBuiltInImage(QStringLiteral(":/icons/slydra-%1.png").arg(nSize), "PNG")));
     setWindowIcon(icon);
-    setFixedSize(kClientWidth, kClientHeight + kMenuBarHeight);
+    setFixedSize(CBoardView::kClientWidth, CBoardView::kClientHeight + kMenuBarHeight);
+    m_pBoardView = new CBoardView(m_game.Board(), this);
+    connect(m_pBoardView, &CBoardView::CellClicked, this, &CSlydraDlg::OnCellClicked);
+    connect(&m_game, &CGame::MovesChanged, this, &CSlydraDlg::UpdateMovesText);
+    connect(&m_game, &CGame::SecondsChanged, this, &CSlydraDlg::UpdateTimeText);
     OnInitDialog();
 }
 
@@ -43,8 +41,7 @@ CSlydraDlg::~CSlydraDlg() = default;
 void CSlydraDlg::OnInitDialog()
 {
     CreateMenuBar();
-    m_board.SetSize(StoredGridSize());
-    m_board.Reset();
+    m_game.SetSize(StoredGridSize());
     PrepareTiles();
     CreateLabels();
     UpdateMovesText();
@@ -55,7 +52,7 @@ void CSlydraDlg::CreateMenuBar()
 {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setNativeMenuBar(false);
-    m_menuBar->setGeometry(0, kClientHeight, kClientWidth, kMenuBarHeight);
+    m_menuBar->setGeometry(0, CBoardView::kClientHeight, CBoardView::kClientWidth, kMenuBarHeight);
 
     QMenu* pGame = m_menuBar->addMenu(tr("Game"));
     connect(pGame->addAction(tr("New")), &QAction::triggered, this, &CSlydraDlg::OnNewGame);
@@ -68,7 +65,7 @@ void CSlydraDlg::CreateMenuBar()
 
 void CSlydraDlg::CreateLabels()
 {
-    // Black text straight on the window's face colour.
+    // Black text straight on the board view's face colour.
     auto create = [this](const QString& strText, const QRect& rect, Qt::Alignment align) {
         auto* pLabel = new QLabel(strText, this);
         pLabel->setGeometry(rect);
@@ -76,7 +73,6 @@ void CSlydraDlg::CreateLabels()
         QPalette palette = pLabel->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         pLabel->setPalette(palette);
-        pLabel->setAutoFillBackground(false);
         pLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
         return pLabel;
     };
@@ -84,6 +80,8 @@ void CSlydraDlg::CreateLabels()
     m_wndMoves = create(QString(), QRect(45, 245, 30, 16), Qt::AlignLeft);
     m_wndTimeLabel = create(QStringLiteral("Time "), QRect(75, 245, 45, 16), Qt::AlignRight);
     m_wndTime = create(QString(), QRect(120, 245, 80, 16), Qt::AlignLeft);
+    m_wndMoves->setObjectName(QStringLiteral("moves"));
+    m_wndTime->setObjectName(QStringLiteral("time"));
 }
 
 int CSlydraDlg::StoredGridSize()
@@ -92,11 +90,35 @@ int CSlydraDlg::StoredGridSize()
     return nDims >= 3 && nDims <= 5 ? nDims : 4;
 }
 
-// ---- the game -------------------------------------------------------------
+void CSlydraDlg::PrepareTiles()
+{
+    const QColor crFace = SBoardColours::FromPalette(palette()).face;
+    const QString strLocation = CSettings::GetLocation();
+    const int nSize = m_game.Board().m_nSize;
+    if (CSettings::GetUsePic() && !strLocation.isEmpty()) {
+        m_picture.LoadPictureFile(strLocation, crFace, QSize(kCanvasSize, kCanvasSize));
+        m_picture.FitToCanvas(kCanvasSize, kCanvasSize, crFace, true, true);
+    } else {
+        m_picture.LoadBitmapResource(nSize == 3 ? 145 : nSize == 5 ? 147 : 144);
+    }
+    m_pBoardView->SetTilePicture(m_picture.Surface());
+}
+
+void CSlydraDlg::UpdateMovesText()
+{
+    m_wndMoves->setText(QString::number(m_game.Moves()));
+    FittedFont::Fit({m_wndMovesLabel, m_wndMoves, m_wndTimeLabel, m_wndTime});
+}
+
+void CSlydraDlg::UpdateTimeText()
+{
+    m_wndTime->setText(QString::fromStdString(FormatElapsed(m_game.Seconds())));
+    FittedFont::Fit({m_wndMovesLabel, m_wndMoves, m_wndTimeLabel, m_wndTime});
+}
 
 bool CSlydraDlg::ConfirmResign()
 {
-    if (!m_bRunning)
+    if (!m_game.IsRunning())
         return !m_bEnding;
     const QMessageBox::StandardButton answer =
         MessageBox(QStringLiteral("Do you want to resign this game?"), QStringLiteral("Slydra"),
@@ -110,165 +132,95 @@ void CSlydraDlg::OnNewGame()
     if (!ConfirmResign())
         return;
     // A slide still running would draw its old tile over the new board.
-    m_slide.StopSlide();
-    StopClock();
-    StartNewGame();
-    InvalidateBoard();
+    m_pBoardView->StopSlide();
+    m_game.StartNewGame();
+    m_pBoardView->Repaint();
 }
 
-void CSlydraDlg::StartNewGame()
+void CSlydraDlg::OnCellClicked(int nRow, int nCol)
 {
-    if (!ConfirmResign())
+    if (m_pBoardView->IsSliding())
         return;
-    m_board.Reset();
-    m_board.Scramble(*m_pRandom, m_tick());
-    m_nMoves = 0;
-    m_nSeconds = 0;
-    m_nClockTimer = SetTimer(kClockTimerId, kClockPeriodMs);
-    m_bRunning = true;
-    UpdateMovesText();
-    UpdateTimeText();
-}
-
-void CSlydraDlg::StopClock()
-{
-    KillTimer(m_nClockTimer);
-    m_bRunning = false;
-}
-
-void CSlydraDlg::UpdateMovesText()
-{
-    m_wndMoves->setText(QString::number(m_nMoves));
-    FitLabels();
-}
-
-void CSlydraDlg::UpdateTimeText()
-{
-    m_wndTime->setText(QString::fromStdString(FormatElapsed(m_nSeconds)));
-    FitLabels();
-}
-
-void CSlydraDlg::FitLabels()
-{
-    FittedFont::Fit({m_wndMovesLabel, m_wndMoves, m_wndTimeLabel, m_wndTime});
-}
-
-void CSlydraDlg::OnTimer(unsigned int nIDEvent)
-{
-    if (nIDEvent == kClockTimerId) {
-        if (m_bRunning) {
-            ++m_nSeconds;
-            UpdateTimeText();
-        }
+    const std::optional<STileMove> move = m_game.MoveTile(nRow, nCol);
+    if (!move)
         return;
-    }
-    SlideFrame();
-}
-
-void CSlydraDlg::OnLButtonDown(const QPoint& point)
-{
-    if (m_slide.m_bActive)
-        return;
-    int nRow = 0;
-    int nCol = 0;
-    if (!BoardGeometry::CellAtPoint(point.x(), point.y(), m_nTileSize, m_board.m_nSize, nRow, nCol))
-        return;
-
-    int nBlankRow = 0;
-    int nBlankCol = 0;
-    m_board.FindBlank(nBlankRow, nBlankCol);
-    if (!m_board.Move(nRow, nCol))
-        return;
-
-    const int nTile = m_board.GetAt(nBlankRow, nBlankCol);
-    StartSlide(nTile, nRow, nCol, nBlankRow, nBlankCol);
-
-    if (m_bRunning) {
-        ++m_nMoves;
-        UpdateMovesText();
-        if (m_board.IsSolved())
-            OnGridCompleted();
-    }
+    m_pBoardView->StartSlide(move->nTile, move->nFromRow, move->nFromCol, move->nToRow, move->nToCol,
+                             CSettings::GetUseAnim());
+    if (move->bCompleted)
+        OnGridCompleted();
 }
 
 void CSlydraDlg::OnGridCompleted()
 {
-    StopClock();
-    const QString strTime = QString::fromStdString(FormatElapsed(m_nSeconds));
+    m_game.StopClock();
+    const QString strTime = QString::fromStdString(FormatElapsed(m_game.Seconds()));
     MessageBox(QStringLiteral("Congratulations, you have successfully completed the grid in a time of %1 from %2 moves")
                    .arg(strTime)
-                   .arg(m_nMoves),
+                   .arg(m_game.Moves()),
                QStringLiteral("Grid Completed"), QMessageBox::Ok, QMessageBox::NoIcon);
 
-    const int nLevel = m_board.m_nSize - 3;
+    const int nLevel = m_game.Level();
     int nLeastMoves = 0;
     int nFastestTime = 0;
     QString strHolder;
     if (!m_scores.GetMovesRecord(nLevel, nLeastMoves, strHolder)
         || !m_scores.GetTimeRecord(nLevel, nFastestTime, strHolder))
         return;
-    // A result equal to a record leaves it with its earlier holder.
-    const bool bMovesRecord = m_nMoves < nLeastMoves;
-    const bool bTimeRecord = m_nSeconds < nFastestTime;
-    if (!bMovesRecord && !bTimeRecord)
+    const SRecordsBeaten beaten = m_game.RecordsBeaten(nLeastMoves, nFastestTime);
+    if (!beaten.Any())
         return;
 
     CCongratulationsDlg dlg(this);
     dlg.m_strName = CScoreTable::DefaultName();
-    if (bMovesRecord && bTimeRecord) {
+    if (beaten.bMoves && beaten.bTime) {
         dlg.m_strLine1 = QStringLiteral("Fastest time: %1").arg(strTime);
-        dlg.m_strLine2 = QStringLiteral("Least moves: %1").arg(m_nMoves);
-    } else if (bMovesRecord) {
-        dlg.m_strLine2 = QStringLiteral("You used least moves, %1").arg(m_nMoves);
+        dlg.m_strLine2 = QStringLiteral("Least moves: %1").arg(m_game.Moves());
+    } else if (beaten.bMoves) {
+        dlg.m_strLine2 = QStringLiteral("You used least moves, %1").arg(m_game.Moves());
     } else {
         dlg.m_strLine2 = QStringLiteral("You have the fastet time of %1").arg(strTime);
     }
-    dlg.m_strLine3 = QStringLiteral("For %1 level").arg(GetLevelName());
+    dlg.m_strLine3 = QStringLiteral("For %1 level").arg(m_game.LevelName());
     // When the session is ending the record is kept as Cancel would keep it.
     if (!m_bEnding)
         dlg.DoModal();
 
-    if (bMovesRecord)
-        m_scores.SetMovesRecord(nLevel, m_nMoves, dlg.m_strName);
-    if (bTimeRecord)
-        m_scores.SetTimeRecord(nLevel, m_nSeconds, dlg.m_strName);
+    if (beaten.bMoves)
+        m_scores.SetMovesRecord(nLevel, m_game.Moves(), dlg.m_strName);
+    if (beaten.bTime)
+        m_scores.SetTimeRecord(nLevel, m_game.Seconds(), dlg.m_strName);
     // On disk at once: a display that goes away or a crash must not take the record with it.
     m_scores.SaveStats();
-}
-
-QString CSlydraDlg::GetLevelName() const
-{
-    if (m_board.m_nSize == 4)
-        return QStringLiteral("4x4");
-    if (m_board.m_nSize == 5)
-        return QStringLiteral("5x5");
-    return QStringLiteral("3x3");
 }
 
 void CSlydraDlg::OnOptions()
 {
     if (!ConfirmResign())
         return;
-    m_slide.StopSlide();
-    StopClock();
-    m_board.Reset();
-    m_nMoves = 0;
-    m_nSeconds = 0;
-    UpdateMovesText();
-    UpdateTimeText();
+    m_pBoardView->StopSlide();
+    m_game.EndGame();
     // Show the reset board at once, whatever the dialog covers.
-    InvalidateBoard();
-
+    m_pBoardView->Repaint();
     if (!RunOptionsDialog())
         return;
-
     const int nSize = StoredGridSize();
-    if (nSize != m_board.m_nSize) {
-        m_board.SetSize(nSize);
-        m_board.Reset();
-    }
+    if (nSize != m_game.Board().m_nSize)
+        m_game.SetSize(nSize);
     PrepareTiles();
-    InvalidateBoard();
+    m_pBoardView->Repaint();
+}
+
+void CSlydraDlg::OnAbout()
+{
+    CAboutDlg dlg(this);
+    dlg.exec();
+}
+
+void CSlydraDlg::OnBestScores()
+{
+    CBestScoresDlg dlg(this);
+    dlg.m_pScoreTable = &m_scores;
+    dlg.DoModal();
 }
 
 void CSlydraDlg::EndSession()
@@ -289,90 +241,6 @@ void CSlydraDlg::EndSession()
     reject();
 }
 
-void CSlydraDlg::OnAbout()
-{
-    CAboutDlg dlg(this);
-    dlg.exec();
-}
-
-void CSlydraDlg::OnBestScores()
-{
-    CBestScoresDlg dlg(this);
-    dlg.m_pScoreTable = &m_scores;
-    dlg.DoModal();
-}
-
-// ---- tile picture, painting, slides ---------------------------------------
-
-void CSlydraDlg::PrepareTiles()
-{
-    m_nTileSize = BoardGeometry::TileSize(ClientRect().width(), m_board.m_nSize);
-    const QColor crFace = SBoardColours::FromPalette(palette()).face;
-    const QString strLocation = CSettings::GetLocation();
-    if (CSettings::GetUsePic() && !strLocation.isEmpty()) {
-        m_picture.LoadPictureFile(strLocation, crFace, QSize(kCanvasSize, kCanvasSize));
-        m_picture.FitToCanvas(kCanvasSize, kCanvasSize, crFace, true, true);
-    } else {
-        const int nSheet = m_board.m_nSize == 3 ? 145 : m_board.m_nSize == 5 ? 147 : 144;
-        m_picture.LoadBitmapResource(nSheet);
-    }
-}
-
-void CSlydraDlg::InvalidateBoard()
-{
-    m_bFrameStale = true;
-    update(ClientRect());
-}
-
-void CSlydraDlg::OnPaint()
-{
-    QPainter painter(&m_frame);
-    CBoardPainter::PaintBoard(painter, ClientRect(), SBoardColours::FromPalette(palette()), m_board, m_picture,
-                              m_nTileSize);
-}
-
-void CSlydraDlg::paintEvent(QPaintEvent*)
-{
-    if (m_bFrameStale) {
-        OnPaint();
-        m_bFrameStale = false;
-    }
-    QPainter painter(this);
-    painter.drawImage(ClientRect(), m_frame);
-}
-
-void CSlydraDlg::StartSlide(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol)
-{
-    const bool bAnimate = CSettings::GetUseAnim();
-    m_slide.Begin(nTile, nFromRow, nFromCol, nToRow, nToCol, bAnimate);
-    if (bAnimate) {
-        m_slide.m_nTimerId = SetTimer(CSlideAnimation::kTimerId, CSlideAnimation::kTimerPeriodMs);
-        // Without a timer the later frames would never come: finish at once.
-        if (m_slide.m_nTimerId == 0)
-            m_slide.m_nFrame = m_slide.m_nFrameCount - 1;
-    }
-    SlideFrame();
-}
-
-void CSlydraDlg::SlideFrame()
-{
-    if (!m_slide.m_bActive)
-        return;
-    const CSlideAnimation::SFrame frame = m_slide.AdvanceFrame(m_nTileSize);
-    {
-        QPainter painter(&m_frame);
-        CBoardPainter::DrawSlideFrame(painter, frame, m_slide.m_nTile, m_board.m_nSize, ClientRect().width(),
-                                      SBoardColours::FromPalette(palette()), m_picture, m_nTileSize);
-    }
-    if (frame.bLast)
-        m_slide.StopSlide();
-    const QRect tile(frame.tile.x, frame.tile.y, m_nTileSize, m_nTileSize);
-    const SRect& e = frame.uncovered;
-    update(tile.united(QRect(e.left, e.top, e.Width(), e.Height())));
-}
-
-// ---- platform adapters ----------------------------------------------------
-
 QMessageBox::StandardButton CSlydraDlg::MessageBox(const QString& strText, const QString& strCaption,
                                                    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
@@ -385,43 +253,6 @@ bool CSlydraDlg::RunOptionsDialog()
     COptionsDlg dlg(this);
     dlg.DoModal();
     return dlg.m_bChanged;
-}
-
-unsigned int CSlydraDlg::SetTimer(unsigned int nIDEvent, int nElapseMs)
-{
-    KillTimer(nIDEvent);
-    const int nQtId = startTimer(nElapseMs, Qt::PreciseTimer);
-    if (nQtId == 0)
-        return 0;
-    m_timers[nIDEvent] = nQtId;
-    return nIDEvent;
-}
-
-void CSlydraDlg::KillTimer(unsigned int nIDEvent)
-{
-    const auto it = m_timers.find(nIDEvent);
-    if (it == m_timers.end())
-        return;
-    killTimer(it->second);
-    m_timers.erase(it);
-}
-
-void CSlydraDlg::timerEvent(QTimerEvent* pEvent)
-{
-    for (const auto& [nIDEvent, nQtId] : m_timers) {
-        if (nQtId == pEvent->timerId()) {
-            OnTimer(nIDEvent);
-            return;
-        }
-    }
-    QDialog::timerEvent(pEvent);
-}
-
-void CSlydraDlg::mousePressEvent(QMouseEvent* pEvent)
-{
-    if (pEvent->button() == Qt::LeftButton && ClientRect().contains(pEvent->position().toPoint()))
-        OnLButtonDown(pEvent->position().toPoint());
-    QDialog::mousePressEvent(pEvent);
 }
 
 // Escape would end the dialog and with it the game; only the close button does.

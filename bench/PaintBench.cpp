@@ -46,7 +46,7 @@ void BM_Repaint(benchmark::State& state)
     for (auto _ : state) {
         QPainter painter(&window.frame);
         CBoardPainter::PaintBoard(painter, kClient, SBoardColours::FromPalette(QGuiApplication::palette()),
-                                  window.board, window.picture, window.nTileSize);
+                                  window.board, window.picture.Surface(), window.nTileSize);
     }
 }
 BENCHMARK(BM_Repaint)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
@@ -64,7 +64,7 @@ void BM_SlideFrame(benchmark::State& state)
         const CSlideAnimation::SFrame frame = slide.AdvanceFrame(window.nTileSize);
         QPainter painter(&window.frame);
         CBoardPainter::DrawSlideFrame(painter, frame, slide.m_nTile, window.board.m_nSize, kClient.width(), colours,
-                                      window.picture, window.nTileSize);
+                                      window.picture.Surface(), window.nTileSize);
     }
 }
 BENCHMARK(BM_SlideFrame)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);

@@ -1,8 +1,7 @@
 #include "render/BoardPainter.h"
 
 #include "board/Board.h"
-#include "render/Picture.h"
-
+#include <QImage>
 #include <QPainter>
 #include <QPalette>
 
@@ -14,11 +13,11 @@ SBoardColours SBoardColours::FromPalette(const QPalette& palette)
 }
 
 void CBoardPainter::PaintBoard(QPainter& painter, const QRect& client, const SBoardColours& colours,
-                               const CBoard& board, const CPicture& picture, int nTileSize)
+                               const CBoard& board, const QImage& tiles, int nTileSize)
 {
     painter.fillRect(client, colours.face);
     DrawFrame(painter, client.width(), colours);
-    DrawTiles(painter, board, picture, nTileSize);
+    DrawTiles(painter, board, tiles, nTileSize);
 }
 
 void CBoardPainter::DrawFrame(QPainter& painter, int w, const SBoardColours& colours)
@@ -52,7 +51,7 @@ void CBoardPainter::Draw3dRect(QPainter& painter, const SRect& r, const QColor& 
     painter.fillRect(r.left, r.bottom - 1, w, 1, crBottomRight);
 }
 
-void CBoardPainter::DrawTiles(QPainter& painter, const CBoard& board, const CPicture& picture, int nTileSize)
+void CBoardPainter::DrawTiles(QPainter& painter, const CBoard& board, const QImage& tiles, int nTileSize)
 {
     const int n = board.m_nSize;
     for (int row = 0; row < n; ++row) {
@@ -60,8 +59,8 @@ void CBoardPainter::DrawTiles(QPainter& painter, const CBoard& board, const CPic
             const int tile = board.GetAt(row, col);
             if (tile == board.m_nBlank)
                 continue;
-            const SPoint at = BoardGeometry::CellOrigin(row, col, nTileSize);
-            picture.CopyRectTo(painter, at.x, at.y, BoardGeometry::SourceSquare(tile, n, nTileSize));
+            CopyTile(painter, BoardGeometry::CellOrigin(row, col, nTileSize), tiles,
+                     BoardGeometry::SourceSquare(tile, n, nTileSize));
         }
     }
 }
@@ -70,7 +69,7 @@ void CBoardPainter::DrawTiles(QPainter& painter, const CBoard& board, const CPic
 // face, and the frame's innermost ring where the cell lies under it.
 void CBoardPainter::DrawSlideFrame(QPainter& painter, const CSlideAnimation::SFrame& frame, int nTile,
                                    int nGridSize, int nClientWidth, const SBoardColours& colours,
-                                   const CPicture& picture, int nTileSize)
+                                   const QImage& tiles, int nTileSize)
 {
     const SRect& e = frame.uncovered;
     if (e.Width() > 0 && e.Height() > 0) {
@@ -81,6 +80,15 @@ void CBoardPainter::DrawSlideFrame(QPainter& painter, const CSlideAnimation::SFr
         DrawFrame(painter, nClientWidth, colours);
         painter.restore();
     }
-    picture.CopyRectTo(painter, frame.tile.x, frame.tile.y,
-                       BoardGeometry::SourceSquare(nTile, nGridSize, nTileSize));
+    CopyTile(painter, frame.tile, tiles, BoardGeometry::SourceSquare(nTile, nGridSize, nTileSize));
+}
+
+void CBoardPainter::CopyTile(QPainter& painter, const SPoint& at, const QImage& tiles, const SRect& source)
+{
+    if (tiles.isNull())
+        return;
+    const QPainter::CompositionMode previous = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(at.x, at.y), tiles, QRect(source.left, source.top, source.Width(), source.Height()));
+    painter.setCompositionMode(previous);
 }

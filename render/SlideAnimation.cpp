@@ -1,12 +1,5 @@
 #include "render/SlideAnimation.h"
 
-#include <utility>
-
-CSlideAnimation::CSlideAnimation(KillTimerFn killTimer)
-    : m_killTimer(std::move(killTimer))
-{
-}
-
 void CSlideAnimation::Begin(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate)
 {
     m_nTile = nTile;
@@ -28,11 +21,6 @@ CSlideAnimation::SFrame CSlideAnimation::AdvanceFrame(int nTileSize)
 void CSlideAnimation::StopSlide()
 {
     m_bActive = false;
-    if (m_nTimerId != 0) {
-        if (m_killTimer)
-            m_killTimer(m_nTimerId);
-        m_nTimerId = 0;
-    }
     m_nFrame = 0;
 }
 

@@ -2,15 +2,12 @@
 
 #include "render/BoardGeometry.h"
 
-#include <functional>
-
 // One tile sliding from the tapped cell into the blank's old cell: five frames
 // with animation, one without. Holds the slide's state and works out where
-// each frame puts the tile; the window does the drawing and owns the timer.
+// each frame puts the tile; the board view draws it and owns the timer.
 class CSlideAnimation
 {
 public:
-    static constexpr unsigned int kTimerId = 2;
     static constexpr int kTimerPeriodMs = 100;
     static constexpr int kAnimatedFrames = 5;
 
@@ -21,9 +18,7 @@ public:
         bool bLast = false;
     };
 
-    using KillTimerFn = std::function<void(unsigned int)>;
-
-    explicit CSlideAnimation(KillTimerFn killTimer = {});
+    CSlideAnimation() = default;
     virtual ~CSlideAnimation() = default;
 
     void Begin(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate);
@@ -43,8 +38,4 @@ public:
     int m_nFrameCount = 0;
     bool m_bActive = false;
     int m_nFrame = 0;
-    unsigned int m_nTimerId = 0;
-
-private:
-    KillTimerFn m_killTimer;
 };

@@ -3,73 +3,110 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <string>
+#include <vector>
+
+namespace {
 
 // Always draws 0: each step of the scramble takes the first neighbour.
-struct CZeroRandom : CRandomSource { void Seed(unsigned int) override {} int Next() override { return 0; } };
+struct CZeroRandom : CRandomSource
+{
+    void Seed(unsigned int) override {}
+    int Next() override { return 0; }
+};
+
+// The example generator of the C standard: its numbers, from seed 1, reach
+// every entry of every neighbour list in a walk of 8013 steps.
+struct CExampleRandom : CRandomSource
+{
+    unsigned int m_nNext = 1;
+    void Seed(unsigned int nSeed) override { m_nNext = nSeed; }
+    int Next() override
+    {
+        m_nNext = m_nNext * 1103515245u + 12345u;
+        return static_cast<int>((m_nNext / 65536u) % 32768u);
+    }
+};
+
+// 3x3 boards as nine digits, cell 0 first, 8 the blank.
+std::vector<int> Cells(const std::string& digits)
+{
+    std::vector<int> cells;
+    for (char digit : digits)
+        cells.push_back(digit - '0');
+    return cells;
+}
+
+} // namespace
 
 // Each size is set over a board that a slide took out of home order.
-TEST(Board, SetSizeAndResetGiveHomeOrderAndCellsOutsideTheGridHoldNoTile)
+TEST(Board, SetSizeGivesHomeOrderWithTheBlankBottomRight)
 {
     CBoard board;
     for (int n : {3, 4, 5, 3}) {
-        int row = -1, col = -1;
+        int row = -1;
+        int col = -1;
         board.FindBlank(row, col);
-        EXPECT_EQ(std::tuple(board.IsSolved(), board.m_cells.size(), board.m_nBlank, row, col),
-                  std::tuple(true, static_cast<std::size_t>(n * n), n * n - 1, n - 1, n - 1));
-        EXPECT_EQ(std::tuple(board.GetAt(-1, 0), board.GetAt(0, -1), board.GetAt(n, 0), board.GetAt(0, n)), std::tuple(-1, -1, -1, -1));
+        EXPECT_TRUE(board.IsSolved()) << n;
+        EXPECT_EQ(board.m_cells.size(), static_cast<std::size_t>(n * n));
+        EXPECT_EQ(board.m_nBlank, n * n - 1);
+        EXPECT_EQ(row * 10 + col, (n - 1) * 11);
+        EXPECT_EQ(board.GetAt(-1, 0) + board.GetAt(0, -1) + board.GetAt(n, 0) + board.GetAt(0, n), -4);
         ASSERT_TRUE(board.Move(n - 2, n - 1));
         board.SetSize(n == 5 ? 3 : n + 1);
     }
-    board.Move(2, 3);
-    board.Reset();
-    EXPECT_TRUE(board.IsSolved());
 }
 
-// 3x3 boards as nine digits, cell 0 first, 8 the blank: slides in each
-// direction from each side of the grid, and taps that move nothing.
+// Slides in each direction from each side of the grid, and taps that move nothing.
 TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank)
 {
-    const struct { const char* before; int row, col; const char* after; } table[] = {
+    const struct {
+        const char* before;
+        int row;
+        int col;
+        const char* after;
+    } table[] = {
         {"012385674", 0, 1, "082315674"}, {"012385674", 1, 0, "012835674"}, {"012385674", 1, 2, "012358674"},
         {"012385674", 2, 1, "012375684"}, {"012345678", 2, 1, "012345687"}, {"012345678", 1, 2, "012348675"},
         {"812345670", 0, 1, "182345670"}, {"812345670", 1, 0, "312845670"}, {"012345687", 2, 2, "012345678"},
-        {"012345678", 0, 0, nullptr}, {"012345678", 2, 2, nullptr}, {"012385674", 0, 0, nullptr}, {"012845673", 0, 2, nullptr},
+        {"012345678", 0, 0, "012345678"}, {"012345678", 2, 2, "012345678"}, {"012385674", 0, 0, "012385674"},
+        {"012845673", 0, 2, "012845673"},
     };
-    auto cells = [](const char* digits) { std::vector<int> v; for (; *digits; ++digits) v.push_back(*digits - '0'); return v; };
     CBoard board;
     for (const auto& t : table) {
-        board.m_cells = cells(t.before);
-        const bool bMoved = board.Move(t.row, t.col);
-        EXPECT_EQ(std::tuple(bMoved, board.m_cells, board.IsSolved()), std::tuple(t.after != nullptr, cells(t.after ? t.after : t.before), board.m_cells == cells("012345678")))
-            << t.before << " tap " << t.row << "," << t.col;
+        board.m_cells = Cells(t.before);
+        EXPECT_EQ(board.Move(t.row, t.col), std::string(t.before) != t.after) << t.before;
+        EXPECT_EQ(board.m_cells, Cells(t.after)) << t.before << " tap " << t.row << "," << t.col;
+        EXPECT_EQ(board.IsSolved(), std::string(t.after) == "012345678") << t.after;
     }
 }
 
-// Zeros follow the first entry of each neighbour list. Seed 1 walks through
-// every entry of every list, so its boards pin the order of all the lists, and
-// they are the boards srand(1) and rand deal: a generator that drifted from the
-// C runtime's would deal others. The same seed over another game deals the same.
-TEST(Scramble, GeneratorsOfZerosAndSeedOneDealTheKnownBoards)
+// Zeros follow the first entry of each list; the example generator reaches
+// every entry of every list, so its boards pin the order of all of them. The
+// same seed over another game deals the same board.
+TEST(Scramble, InjectedGeneratorsDealTheKnownBoards)
 {
-    const std::vector<int> table[] = {
-        {0, 8, 1, 3, 4, 2, 6, 7, 5},
-        {1, 15, 2, 3, 0, 5, 6, 7, 4, 9, 10, 11, 8, 12, 13, 14},
-        {0, 1, 2, 24, 4, 5, 6, 7, 3, 9, 10, 11, 12, 8, 13, 15, 16, 17, 18, 14, 20, 21, 22, 23, 19},
-        {1, 8, 6, 2, 0, 7, 4, 5, 3},
-        {2, 15, 0, 10, 8, 9, 3, 6, 4, 13, 7, 14, 11, 5, 1, 12},
-        {12, 10, 18, 22, 7, 9, 1, 24, 19, 15, 13, 14, 3, 11, 16, 8, 17, 21, 6, 23, 2, 5, 20, 0, 4},
+    CZeroRandom zeros;
+    CExampleRandom example;
+    const struct {
+        CRandomSource* pRandom;
+        int nSize;
+        std::vector<int> cells;
+    } table[] = {
+        {&zeros, 3, {0, 8, 1, 3, 4, 2, 6, 7, 5}},
+        {&zeros, 4, {1, 15, 2, 3, 0, 5, 6, 7, 4, 9, 10, 11, 8, 12, 13, 14}},
+        {&zeros, 5, {0, 1, 2, 24, 4, 5, 6, 7, 3, 9, 10, 11, 12, 8, 13, 15, 16, 17, 18, 14, 20, 21, 22, 23, 19}},
+        {&example, 3, {3, 0, 7, 8, 1, 2, 6, 4, 5}},
+        {&example, 4, {5, 13, 9, 3, 15, 2, 8, 7, 10, 6, 12, 4, 1, 11, 0, 14}},
+        {&example, 5, {15, 0, 13, 21, 12, 24, 8, 1, 2, 19, 17, 5, 6, 22, 23, 3, 9, 20, 10, 11, 16, 14, 4, 18, 7}},
     };
     CBoard board;
-    CZeroRandom zeros;
-    CRuntimeRandom runtime;
-    for (const std::vector<int>& cells : table) {
-        CRandomSource& random = &cells < table + 3 ? static_cast<CRandomSource&>(zeros) : runtime;
-        board.SetSize(cells.size() == 9 ? 3 : cells.size() == 16 ? 4 : 5);
-        board.Scramble(random, 1);
-        EXPECT_EQ(board.m_cells, cells);
-        board.Scramble(random, 2);
-        board.Scramble(random, 1);
-        EXPECT_EQ(board.m_cells, cells);
+    for (const auto& t : table) {
+        board.SetSize(t.nSize);
+        board.Scramble(*t.pRandom, 1);
+        EXPECT_EQ(board.m_cells, t.cells);
+        board.Scramble(*t.pRandom, 2);
+        board.Scramble(*t.pRandom, 1);
+        EXPECT_EQ(board.m_cells, t.cells);
     }
 }

@@ -4,27 +4,41 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 
 using namespace BoardGeometry;
 
-static void PrintTo(const SPoint& p, std::ostream* os) { *os << "(" << p.x << "," << p.y << ")"; }
-static void PrintTo(const SRect& r, std::ostream* os) { *os << "[" << r.left << "," << r.top << " " << r.right << "," << r.bottom << ")"; }
+static void PrintTo(const SPoint& p, std::ostream* os)
+{
+    *os << "(" << p.x << "," << p.y << ")";
+}
+
+static void PrintTo(const SRect& r, std::ostream* os)
+{
+    *os << "[" << r.left << "," << r.top << " " << r.right << "," << r.bottom << ")";
+}
 
 // The margins count as the first row and column; the label row below the grid
 // does not. Row -1: outside, and the outputs are left alone.
 TEST(Geometry, TapsMapToTheirCellOrNone)
 {
-    const struct { int t, n, x, y, row, col; } table[] = {
+    const struct {
+        int t;
+        int n;
+        int x;
+        int y;
+        int row;
+        int col;
+    } table[] = {
         {77, 3, 2, 10, 0, 0},     {77, 3, 0, 0, 0, 0},      {77, 3, 234, 234, 2, 2},  {77, 3, 81, 157, 1, 1},
         {77, 3, 235, 10, -1, -1}, {77, 3, 10, 235, -1, -1}, {77, 3, -81, 10, -1, -1}, {77, 3, 10, 250, -1, -1},
         {58, 4, 235, 235, 3, 3},  {58, 4, 236, 10, -1, -1}, {58, 4, 10, 236, -1, -1}, {58, 4, 61, 62, 1, 0},
         {46, 5, 233, 233, 4, 4},  {46, 5, 234, 10, -1, -1}, {46, 5, 50, 49, 0, 1},    {0, 3, 10, 10, -1, -1},
     };
     for (const auto& c : table) {
-        int row = -1, col = -1;
-        const bool bInside = CellAtPoint(c.x, c.y, c.t, c.n, row, col);
-        EXPECT_EQ(std::tuple(bInside, row, col), std::tuple(c.row >= 0, c.row, c.col)) << c.x << "," << c.y << " T " << c.t;
+        int row = -1;
+        int col = -1;
+        EXPECT_EQ(CellAtPoint(c.x, c.y, c.t, c.n, row, col), c.row >= 0) << c.x << "," << c.y << " T " << c.t;
+        EXPECT_EQ(row * 10 + col, c.row * 10 + c.col) << c.x << "," << c.y << " T " << c.t;
     }
 }
 
@@ -34,7 +48,17 @@ TEST(Geometry, TapsMapToTheirCellOrNone)
 // has left.
 TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers)
 {
-    const struct { int t, fromRow, fromCol, toRow, toCol, k, nFrames; SPoint tile; SRect uncovered; } table[] = {
+    const struct {
+        int t;
+        int fromRow;
+        int fromCol;
+        int toRow;
+        int toCol;
+        int k;
+        int nFrames;
+        SPoint tile;
+        SRect uncovered;
+    } table[] = {
         {77, 1, 0, 1, 1, 1, 5, {19, 81}, {4, 81, 19, 158}},   {77, 1, 2, 1, 1, 4, 5, {96, 81}, {173, 81, 235, 158}},
         {77, 0, 1, 1, 1, 5, 5, {81, 81}, {81, 4, 158, 81}},   {58, 1, 1, 2, 1, 3, 5, {62, 96}, {62, 62, 120, 96}},
         {58, 2, 1, 1, 1, 2, 5, {62, 96}, {62, 154, 120, 178}}, {58, 2, 2, 1, 2, 1, 1, {120, 62}, {120, 120, 178, 178}},
@@ -42,20 +66,27 @@ TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers)
     };
     for (const auto& f : table) {
         const auto frame = CSlideAnimation::FrameGeometry(f.fromRow, f.fromCol, f.toRow, f.toCol, f.k, f.nFrames, f.t);
-        EXPECT_EQ(std::tuple(frame.tile, frame.uncovered, frame.bLast), std::tuple(f.tile, f.uncovered, f.k == f.nFrames))
-            << "T " << f.t << " from " << f.fromRow << "," << f.fromCol << " frame " << f.k;
+        EXPECT_EQ(frame.tile, f.tile) << "T " << f.t << " from " << f.fromRow << "," << f.fromCol << " frame " << f.k;
+        EXPECT_EQ(frame.uncovered, f.uncovered) << "T " << f.t << " frame " << f.k;
+        EXPECT_EQ(frame.bLast, f.k == f.nFrames) << "T " << f.t << " frame " << f.k;
     }
 }
 
 // A picture smaller than the canvas sits in its middle; a larger one is not fitted.
 TEST(PictureFit, SmallPicturesAreCentredLargerOnesNotDrawn)
 {
-    EXPECT_EQ(std::tuple(PictureFit::Offset(232, 232, 200, 151, true, true), PictureFit::Offset(232, 232, 201, 151, false, true)), std::tuple(SPoint{16, 40}, SPoint{0, 40}));
-    EXPECT_FALSE(PictureFit::Offset(232, 232, 233, 10, true, true) || PictureFit::Offset(232, 232, 10, 233, true, true));
+    EXPECT_EQ(PictureFit::Offset(232, 232, 200, 151, true, true), SPoint({16, 40}));
+    EXPECT_EQ(PictureFit::Offset(232, 232, 201, 151, false, true), SPoint({0, 40}));
+    EXPECT_FALSE(PictureFit::Offset(232, 232, 233, 10, true, true));
+    EXPECT_FALSE(PictureFit::Offset(232, 232, 10, 233, true, true));
 }
 
 TEST(FormatElapsed, MinutesAndSecondsBelowAnHourThenHours)
 {
-    EXPECT_EQ(std::tuple(FormatElapsed(0), FormatElapsed(75), FormatElapsed(3599), FormatElapsed(3600), FormatElapsed(360000)),
-              std::tuple("00m00s", "01m15s", "59m59s", "01h00m00s", "100h00m00s"));
+    const std::pair<int, const char*> table[] = {
+        {0, "00m00s"},       {75, "01m15s"},        {3599, "59m59s"},
+        {3600, "01h00m00s"}, {3725, "01h02m05s"}, {360000, "100h00m00s"},
+    };
+    for (const auto& [nSeconds, text] : table)
+        EXPECT_EQ(FormatElapsed(nSeconds), text);
 }

@@ -1,0 +1,92 @@
+#include "app/Game.h"
+
+#include "board/TickCount.h"
+
+CGame::CGame(QObject* pParent)
+    : QObject(pParent)
+    , m_tick(&TickCount)
+{
+    m_clock.setInterval(kClockPeriodMs);
+    m_clock.setTimerType(Qt::PreciseTimer);
+    connect(&m_clock, &QTimer::timeout, this, &CGame::Tick);
+}
+
+QString CGame::LevelName() const
+{
+    if (m_board.m_nSize == 4)
+        return QStringLiteral("4x4");
+    if (m_board.m_nSize == 5)
+        return QStringLiteral("5x5");
+    return QStringLiteral("3x3");
+}
+
+void CGame::SetSize(int nSize)
+{
+    StopClock();
+    m_board.SetSize(nSize);
+    m_board.Reset();
+}
+
+void CGame::StartNewGame()
+{
+    m_board.Reset();
+    m_board.Scramble(*m_pRandom, m_tick());
+    SetCounters(0, 0);
+    // The clock starts with the game, not with its first move.
+    m_clock.start();
+    m_bRunning = true;
+}
+
+void CGame::StopClock()
+{
+    m_clock.stop();
+    m_bRunning = false;
+}
+
+void CGame::EndGame()
+{
+    StopClock();
+    m_board.Reset();
+    SetCounters(0, 0);
+}
+
+void CGame::Tick()
+{
+    if (!m_bRunning)
+        return;
+    ++m_nSeconds;
+    emit SecondsChanged(m_nSeconds);
+}
+
+std::optional<STileMove> CGame::MoveTile(int nRow, int nCol)
+{
+    STileMove move;
+    m_board.FindBlank(move.nToRow, move.nToCol);
+    if (!m_board.Move(nRow, nCol))
+        return std::nullopt;
+    move.nTile = m_board.GetAt(move.nToRow, move.nToCol);
+    move.nFromRow = nRow;
+    move.nFromCol = nCol;
+    if (m_bRunning) {
+        ++m_nMoves;
+        emit MovesChanged(m_nMoves);
+        if (m_board.IsSolved()) {
+            StopClock();
+            move.bCompleted = true;
+        }
+    }
+    return move;
+}
+
+SRecordsBeaten CGame::RecordsBeaten(int nLeastMoves, int nFastestTime) const
+{
+    return {m_nMoves < nLeastMoves, m_nSeconds < nFastestTime};
+}
+
+void CGame::SetCounters(int nMoves, int nSeconds)
+{
+    m_nMoves = nMoves;
+    m_nSeconds = nSeconds;
+    emit MovesChanged(m_nMoves);
+    emit SecondsChanged(m_nSeconds);
+}

@@ -1,0 +1,126 @@
+#include "app/Game.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct CZeroRandom : CRandomSource
+{
+    void Seed(unsigned int) override {}
+    int Next() override { return 0; }
+};
+
+// A 3x3 game whose new deal is always 0 8 1 / 3 4 2 / 6 7 5: the blank in
+// cell 1, solved by taps on cells 2, 5 and 8.
+struct CKnownGame
+{
+    // N: New, E: the game ended by Options, T: a clock tick, a digit: a tap on that cell.
+    explicit CKnownGame(const std::string& steps)
+    {
+        game.SetRandomSource(&zeros);
+        game.SetSize(3);
+        for (char step : steps) {
+            if (step == 'N')
+                game.StartNewGame();
+            else if (step == 'E')
+                game.EndGame();
+            else if (step == 'T')
+                game.Tick();
+            else
+                lastMove = game.MoveTile((step - '0') / 3, (step - '0') % 3);
+        }
+    }
+
+    CZeroRandom zeros;
+    CGame game;
+    std::optional<STileMove> lastMove;
+};
+
+} // namespace
+
+// What the player sees of a game: moves, seconds, the clock and the order.
+TEST(Game, CountsMovesAndSecondsOnlyWhileAGameRuns)
+{
+    const struct {
+        const char* steps;
+        int nMoves;
+        int nSeconds;
+        bool bRunning;
+        bool bHome;
+    } table[] = {
+        {"", 0, 0, false, true},        {"TT", 0, 0, false, true},       {"7", 0, 0, false, false},
+        {"N", 0, 0, true, false},       {"NTT", 0, 2, true, false},      {"N2T", 1, 1, true, false},
+        {"N0", 1, 0, true, false},      {"N4", 1, 0, true, false},       {"N8", 0, 0, true, false},
+        {"N1", 0, 0, true, false},      {"NT258", 3, 1, false, true},    {"N258T7", 3, 0, false, false},
+        {"N2TE", 0, 0, false, true},    {"N2TET", 0, 0, false, true},    {"N2TN", 0, 0, true, false},
+    };
+    for (const auto& t : table) {
+        const CKnownGame known(t.steps);
+        EXPECT_EQ(known.game.Moves(), t.nMoves) << t.steps;
+        EXPECT_EQ(known.game.Seconds(), t.nSeconds) << t.steps;
+        EXPECT_EQ(known.game.IsRunning(), t.bRunning) << t.steps;
+        EXPECT_EQ(known.game.Board().IsSolved(), t.bHome) << t.steps;
+    }
+}
+
+// The tile that moved, from the tapped cell to the blank's; the winning move says so.
+TEST(Game, AMoveNamesItsTileAndCells)
+{
+    const struct {
+        const char* steps;
+        int nTile;
+        int nFrom;
+        int nTo;
+        bool bCompleted;
+    } table[] = {
+        {"7", 7, 7, 8, false},  {"5", 5, 5, 8, false},   {"78", 7, 8, 7, false},  {"N2", 1, 2, 1, false},
+        {"N4", 4, 4, 1, false}, {"N25", 2, 5, 2, false}, {"N258", 5, 8, 5, true}, {"258", 5, 8, 5, false},
+    };
+    for (const auto& t : table) {
+        const CKnownGame known(t.steps);
+        ASSERT_TRUE(known.lastMove) << t.steps;
+        EXPECT_EQ(known.lastMove->nTile, t.nTile) << t.steps;
+        EXPECT_EQ(known.lastMove->nFromRow * 3 + known.lastMove->nFromCol, t.nFrom) << t.steps;
+        EXPECT_EQ(known.lastMove->nToRow * 3 + known.lastMove->nToCol, t.nTo) << t.steps;
+        EXPECT_EQ(known.lastMove->bCompleted, t.bCompleted) << t.steps;
+    }
+    EXPECT_FALSE(CKnownGame("N8").lastMove);
+}
+
+// A result beats a record only when it is strictly less.
+TEST(Game, TheRecordRuleIsStrict)
+{
+    const CKnownGame known("NTT258");
+    const struct {
+        int nLeastMoves;
+        int nFastestTime;
+        bool bMoves;
+        bool bTime;
+    } table[] = {
+        {9999, 3599, true, true}, {4, 2, true, false}, {3, 3, false, true}, {3, 2, false, false}, {2, 1, false, false},
+    };
+    for (const auto& t : table) {
+        const SRecordsBeaten beaten = known.game.RecordsBeaten(t.nLeastMoves, t.nFastestTime);
+        EXPECT_EQ(beaten.bMoves, t.bMoves) << t.nLeastMoves;
+        EXPECT_EQ(beaten.bTime, t.bTime) << t.nFastestTime;
+        EXPECT_EQ(beaten.Any(), t.bMoves || t.bTime);
+    }
+}
+
+TEST(Game, EachGridSizeHasItsLevel)
+{
+    const struct {
+        int nSize;
+        int nLevel;
+        const char* name;
+    } table[] = {{3, 0, "3x3"}, {4, 1, "4x4"}, {5, 2, "5x5"}};
+    CGame game;
+    for (const auto& t : table) {
+        game.SetSize(t.nSize);
+        EXPECT_EQ(game.Level(), t.nLevel);
+        EXPECT_EQ(game.LevelName().toStdString(), t.name);
+        EXPECT_EQ(game.Board().m_cells.size(), static_cast<std::size_t>(t.nSize * t.nSize));
+    }
+}

@@ -23,7 +23,8 @@ QString CGame::LevelName() const
 void CGame::SetSize(int nSize)
 {
     StopClock();
-    m_board.SetSize(nSize);
+    // Neighbour lists and letter sheets exist for 3, 4 and 5 only.
+    m_board.SetSize(nSize >= 3 && nSize <= 5 ? nSize : 4);
     m_board.Reset();
 }
 

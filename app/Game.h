@@ -53,7 +53,7 @@ public:
     void SetRandomSource(CRandomSource* pRandom) { m_pRandom = pRandom; }
     void SetTickSource(std::function<std::uint32_t()> tick) { m_tick = std::move(tick); }
 
-    // A new board of that size in home order; the game ends.
+    // A new board of that size in home order, 4x4 for a size outside 3..5; the game ends.
     void SetSize(int nSize);
     // Scrambles the board, zeroes the counters and starts the clock.
     void StartNewGame();

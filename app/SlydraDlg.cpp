@@ -1,6 +1,7 @@
 #include "app/SlydraDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/StatusRow.h"
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
@@ -9,12 +10,9 @@
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
 #include "scores/ElapsedText.h"
-#include "ui/FittedFont.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 
 CSlydraDlg::CSlydraDlg(QWidget* pParent)
@@ -22,17 +20,13 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Slydra"));
-    // The sizes a window manager shows for a window; launchers and docks take
-    // the installed theme icon.
-    QIcon icon;
-    for (int nSize : {16, 32, 48, 64, 128})
-        icon.addPixmap(QPixmap::fromImage(ReadBuiltInImage(QStringLiteral(":/icons/slydra-%1.png").arg(nSize), "PNG")));
-    setWindowIcon(icon);
+    setWindowIcon(ReadWindowIcon());
     setFixedSize(CBoardView::kClientWidth, CBoardView::kClientHeight + kMenuBarHeight);
     m_pBoardView = new CBoardView(m_game.Board(), this);
     connect(m_pBoardView, &CBoardView::CellClicked, this, &CSlydraDlg::OnCellClicked);
-    connect(&m_game, &CGame::MovesChanged, this, &CSlydraDlg::UpdateMovesText);
-    connect(&m_game, &CGame::SecondsChanged, this, &CSlydraDlg::UpdateTimeText);
+    m_pStatus = new CStatusRow(this);
+    connect(&m_game, &CGame::MovesChanged, m_pStatus, &CStatusRow::SetMoves);
+    connect(&m_game, &CGame::SecondsChanged, m_pStatus, &CStatusRow::SetSeconds);
     OnInitDialog();
 }
 
@@ -41,11 +35,10 @@ CSlydraDlg::~CSlydraDlg() = default;
 void CSlydraDlg::OnInitDialog()
 {
     CreateMenuBar();
-    m_game.SetSize(StoredGridSize());
+    m_game.SetSize(CSettings::GetDims());
     PrepareTiles();
-    CreateLabels();
-    UpdateMovesText();
-    UpdateTimeText();
+    m_pStatus->SetMoves(m_game.Moves());
+    m_pStatus->SetSeconds(m_game.Seconds());
 }
 
 void CSlydraDlg::CreateMenuBar()
@@ -63,33 +56,6 @@ void CSlydraDlg::CreateMenuBar()
     connect(pTools->addAction(tr("Options...")), &QAction::triggered, this, &CSlydraDlg::OnOptions);
 }
 
-void CSlydraDlg::CreateLabels()
-{
-    // Black text straight on the board view's face colour.
-    auto create = [this](const QString& strText, const QRect& rect, Qt::Alignment align) {
-        auto* pLabel = new QLabel(strText, this);
-        pLabel->setGeometry(rect);
-        pLabel->setAlignment(align | Qt::AlignVCenter);
-        QPalette palette = pLabel->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        pLabel->setPalette(palette);
-        pLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-        return pLabel;
-    };
-    m_wndMovesLabel = create(QStringLiteral("Moves "), QRect(5, 245, 40, 16), Qt::AlignLeft);
-    m_wndMoves = create(QString(), QRect(45, 245, 30, 16), Qt::AlignLeft);
-    m_wndTimeLabel = create(QStringLiteral("Time "), QRect(75, 245, 45, 16), Qt::AlignRight);
-    m_wndTime = create(QString(), QRect(120, 245, 80, 16), Qt::AlignLeft);
-    m_wndMoves->setObjectName(QStringLiteral("moves"));
-    m_wndTime->setObjectName(QStringLiteral("time"));
-}
-
-int CSlydraDlg::StoredGridSize()
-{
-    const int nDims = CSettings::GetDims();
-    return nDims >= 3 && nDims <= 5 ? nDims : 4;
-}
-
 void CSlydraDlg::PrepareTiles()
 {
     const QColor crFace = SBoardColours::FromPalette(palette()).face;
@@ -102,18 +68,6 @@ void CSlydraDlg::PrepareTiles()
         m_picture.LoadBitmapResource(nSize == 3 ? 145 : nSize == 5 ? 147 : 144);
     }
     m_pBoardView->SetTilePicture(m_picture.Surface());
-}
-
-void CSlydraDlg::UpdateMovesText()
-{
-    m_wndMoves->setText(QString::number(m_game.Moves()));
-    FittedFont::Fit({m_wndMovesLabel, m_wndMoves, m_wndTimeLabel, m_wndTime});
-}
-
-void CSlydraDlg::UpdateTimeText()
-{
-    m_wndTime->setText(QString::fromStdString(FormatElapsed(m_game.Seconds())));
-    FittedFont::Fit({m_wndMovesLabel, m_wndMoves, m_wndTimeLabel, m_wndTime});
 }
 
 bool CSlydraDlg::ConfirmResign()
@@ -172,15 +126,7 @@ void CSlydraDlg::OnGridCompleted()
 
     CCongratulationsDlg dlg(this);
     dlg.m_strName = CScoreTable::DefaultName();
-    if (beaten.bMoves && beaten.bTime) {
-        dlg.m_strLine1 = QStringLiteral("Fastest time: %1").arg(strTime);
-        dlg.m_strLine2 = QStringLiteral("Least moves: %1").arg(m_game.Moves());
-    } else if (beaten.bMoves) {
-        dlg.m_strLine2 = QStringLiteral("You used least moves, %1").arg(m_game.Moves());
-    } else {
-        dlg.m_strLine2 = QStringLiteral("You have the fastet time of %1").arg(strTime);
-    }
-    dlg.m_strLine3 = QStringLiteral("For %1 level").arg(m_game.LevelName());
+    dlg.DescribeRecords(beaten.bMoves, beaten.bTime, m_game.Moves(), strTime, m_game.LevelName());
     // When the session is ending the record is kept as Cancel would keep it.
     if (!m_bEnding)
         dlg.DoModal();
@@ -203,9 +149,8 @@ void CSlydraDlg::OnOptions()
     m_pBoardView->Repaint();
     if (!RunOptionsDialog())
         return;
-    const int nSize = StoredGridSize();
-    if (nSize != m_game.Board().m_nSize)
-        m_game.SetSize(nSize);
+    if (CSettings::GetDims() != m_game.Board().m_nSize)
+        m_game.SetSize(CSettings::GetDims());
     PrepareTiles();
     m_pBoardView->Repaint();
 }

@@ -8,7 +8,7 @@
 #include <QMessageBox>
 
 class CBoardView;
-class QLabel;
+class CStatusRow;
 class QMenuBar;
 
 // The main window: the board view, the move and time labels, the menu bar and
@@ -39,8 +39,6 @@ public:
 
     CGame& Game() { return m_game; }
     CBoardView& BoardView() { return *m_pBoardView; }
-    // The grid size to run: the stored one when it is 3, 4 or 5, else 4.
-    static int StoredGridSize();
 
 protected:
     // Seams for tests: the questions the game asks, and the Options page.
@@ -53,19 +51,13 @@ protected:
 private:
     void OnInitDialog();
     void CreateMenuBar();
-    void CreateLabels();
     void PrepareTiles();
-    void UpdateMovesText();
-    void UpdateTimeText();
 
     CGame m_game;
     CPicture m_picture;
     CScoreTable m_scores;
     CBoardView* m_pBoardView = nullptr;
+    CStatusRow* m_pStatus = nullptr;
     QMenuBar* m_menuBar = nullptr;
-    QLabel* m_wndMovesLabel = nullptr;
-    QLabel* m_wndMoves = nullptr;
-    QLabel* m_wndTimeLabel = nullptr;
-    QLabel* m_wndTime = nullptr;
     bool m_bEnding = false;
 };

@@ -39,6 +39,20 @@ void CCongratulationsDlg::OnInitDialog()
     m_pName->selectAll();
 }
 
+void CCongratulationsDlg::DescribeRecords(bool bMoves, bool bTime, int nMoves, const QString& strTime,
+                                          const QString& strLevel)
+{
+    if (bMoves && bTime) {
+        m_strLine1 = QStringLiteral("Fastest time: %1").arg(strTime);
+        m_strLine2 = QStringLiteral("Least moves: %1").arg(nMoves);
+    } else if (bMoves) {
+        m_strLine2 = QStringLiteral("You used least moves, %1").arg(nMoves);
+    } else {
+        m_strLine2 = QStringLiteral("You have the fastet time of %1").arg(strTime);
+    }
+    m_strLine3 = QStringLiteral("For %1 level").arg(strLevel);
+}
+
 QLabel* CCongratulationsDlg::Line(int nLine) const
 {
     return nLine >= 1 && nLine <= 3 ? m_pLines[nLine - 1] : nullptr;

@@ -18,6 +18,9 @@ public:
     QString m_strLine2;
     QString m_strLine3;
 
+    // Fills the three lines for the records that fell: least moves, fastest time or both.
+    void DescribeRecords(bool bMoves, bool bTime, int nMoves, const QString& strTime, const QString& strLevel);
+
     QLineEdit* NameBox() const { return m_pName; }
     QLabel* Line(int nLine) const;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -60,12 +61,7 @@ TEST(Board, SetSizeGivesHomeOrderWithTheBlankBottomRight)
 // Slides in each direction from each side of the grid, and taps that move nothing.
 TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank)
 {
-    const struct {
-        const char* before;
-        int row;
-        int col;
-        const char* after;
-    } table[] = {
+    const std::tuple<std::string, int, int, std::string> table[] = {
         {"012385674", 0, 1, "082315674"}, {"012385674", 1, 0, "012835674"}, {"012385674", 1, 2, "012358674"},
         {"012385674", 2, 1, "012375684"}, {"012345678", 2, 1, "012345687"}, {"012345678", 1, 2, "012348675"},
         {"812345670", 0, 1, "182345670"}, {"812345670", 1, 0, "312845670"}, {"012345687", 2, 2, "012345678"},
@@ -73,11 +69,11 @@ TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank)
         {"012845673", 0, 2, "012845673"},
     };
     CBoard board;
-    for (const auto& t : table) {
-        board.m_cells = Cells(t.before);
-        EXPECT_EQ(board.Move(t.row, t.col), std::string(t.before) != t.after) << t.before;
-        EXPECT_EQ(board.m_cells, Cells(t.after)) << t.before << " tap " << t.row << "," << t.col;
-        EXPECT_EQ(board.IsSolved(), std::string(t.after) == "012345678") << t.after;
+    for (const auto& [before, row, col, after] : table) {
+        board.m_cells = Cells(before);
+        EXPECT_EQ(board.Move(row, col), before != after) << before;
+        EXPECT_EQ(board.m_cells, Cells(after)) << before << " tap " << row << "," << col;
+        EXPECT_EQ(board.IsSolved(), after == "012345678") << after;
     }
 }
 
@@ -88,11 +84,7 @@ TEST(Scramble, InjectedGeneratorsDealTheKnownBoards)
 {
     CZeroRandom zeros;
     CExampleRandom example;
-    const struct {
-        CRandomSource* pRandom;
-        int nSize;
-        std::vector<int> cells;
-    } table[] = {
+    const std::tuple<CRandomSource*, int, std::vector<int>> table[] = {
         {&zeros, 3, {0, 8, 1, 3, 4, 2, 6, 7, 5}},
         {&zeros, 4, {1, 15, 2, 3, 0, 5, 6, 7, 4, 9, 10, 11, 8, 12, 13, 14}},
         {&zeros, 5, {0, 1, 2, 24, 4, 5, 6, 7, 3, 9, 10, 11, 12, 8, 13, 15, 16, 17, 18, 14, 20, 21, 22, 23, 19}},
@@ -101,12 +93,12 @@ TEST(Scramble, InjectedGeneratorsDealTheKnownBoards)
         {&example, 5, {15, 0, 13, 21, 12, 24, 8, 1, 2, 19, 17, 5, 6, 22, 23, 3, 9, 20, 10, 11, 16, 14, 4, 18, 7}},
     };
     CBoard board;
-    for (const auto& t : table) {
-        board.SetSize(t.nSize);
-        board.Scramble(*t.pRandom, 1);
-        EXPECT_EQ(board.m_cells, t.cells);
-        board.Scramble(*t.pRandom, 2);
-        board.Scramble(*t.pRandom, 1);
-        EXPECT_EQ(board.m_cells, t.cells);
+    for (const auto& [pRandom, nSize, cells] : table) {
+        board.SetSize(nSize);
+        board.Scramble(*pRandom, 1);
+        EXPECT_EQ(board.m_cells, cells);
+        board.Scramble(*pRandom, 2);
+        board.Scramble(*pRandom, 1);
+        EXPECT_EQ(board.m_cells, cells);
     }
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 
 using namespace BoardGeometry;
 
@@ -21,24 +23,17 @@ static void PrintTo(const SRect& r, std::ostream* os)
 // does not. Row -1: outside, and the outputs are left alone.
 TEST(Geometry, TapsMapToTheirCellOrNone)
 {
-    const struct {
-        int t;
-        int n;
-        int x;
-        int y;
-        int row;
-        int col;
-    } table[] = {
+    const std::tuple<int, int, int, int, int, int> table[] = {
         {77, 3, 2, 10, 0, 0},     {77, 3, 0, 0, 0, 0},      {77, 3, 234, 234, 2, 2},  {77, 3, 81, 157, 1, 1},
         {77, 3, 235, 10, -1, -1}, {77, 3, 10, 235, -1, -1}, {77, 3, -81, 10, -1, -1}, {77, 3, 10, 250, -1, -1},
         {58, 4, 235, 235, 3, 3},  {58, 4, 236, 10, -1, -1}, {58, 4, 10, 236, -1, -1}, {58, 4, 61, 62, 1, 0},
         {46, 5, 233, 233, 4, 4},  {46, 5, 234, 10, -1, -1}, {46, 5, 50, 49, 0, 1},    {0, 3, 10, 10, -1, -1},
     };
-    for (const auto& c : table) {
+    for (const auto& [t, n, x, y, wantRow, wantCol] : table) {
         int row = -1;
         int col = -1;
-        EXPECT_EQ(CellAtPoint(c.x, c.y, c.t, c.n, row, col), c.row >= 0) << c.x << "," << c.y << " T " << c.t;
-        EXPECT_EQ(row * 10 + col, c.row * 10 + c.col) << c.x << "," << c.y << " T " << c.t;
+        EXPECT_EQ(CellAtPoint(x, y, t, n, row, col), wantRow >= 0) << x << "," << y << " T " << t;
+        EXPECT_EQ(row * 10 + col, wantRow * 10 + wantCol) << x << "," << y << " T " << t;
     }
 }
 
@@ -48,27 +43,17 @@ TEST(Geometry, TapsMapToTheirCellOrNone)
 // has left.
 TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers)
 {
-    const struct {
-        int t;
-        int fromRow;
-        int fromCol;
-        int toRow;
-        int toCol;
-        int k;
-        int nFrames;
-        SPoint tile;
-        SRect uncovered;
-    } table[] = {
+    const std::tuple<int, int, int, int, int, int, int, SPoint, SRect> table[] = {
         {77, 1, 0, 1, 1, 1, 5, {19, 81}, {4, 81, 19, 158}},   {77, 1, 2, 1, 1, 4, 5, {96, 81}, {173, 81, 235, 158}},
         {77, 0, 1, 1, 1, 5, 5, {81, 81}, {81, 4, 158, 81}},   {58, 1, 1, 2, 1, 3, 5, {62, 96}, {62, 62, 120, 96}},
         {58, 2, 1, 1, 1, 2, 5, {62, 96}, {62, 154, 120, 178}}, {58, 2, 2, 1, 2, 1, 1, {120, 62}, {120, 120, 178, 178}},
         {46, 1, 1, 1, 2, 4, 5, {86, 50}, {50, 50, 86, 96}},    {46, 2, 1, 1, 1, 1, 5, {50, 86}, {50, 132, 96, 142}},
     };
-    for (const auto& f : table) {
-        const auto frame = CSlideAnimation::FrameGeometry(f.fromRow, f.fromCol, f.toRow, f.toCol, f.k, f.nFrames, f.t);
-        EXPECT_EQ(frame.tile, f.tile) << "T " << f.t << " from " << f.fromRow << "," << f.fromCol << " frame " << f.k;
-        EXPECT_EQ(frame.uncovered, f.uncovered) << "T " << f.t << " frame " << f.k;
-        EXPECT_EQ(frame.bLast, f.k == f.nFrames) << "T " << f.t << " frame " << f.k;
+    for (const auto& [t, fromRow, fromCol, toRow, toCol, k, nFrames, tile, uncovered] : table) {
+        const auto frame = CSlideAnimation::FrameGeometry(fromRow, fromCol, toRow, toCol, k, nFrames, t);
+        EXPECT_EQ(frame.tile, tile) << "T " << t << " from " << fromRow << "," << fromCol << " frame " << k;
+        EXPECT_EQ(frame.uncovered, uncovered) << "T " << t << " frame " << k;
+        EXPECT_EQ(frame.bLast, k == nFrames) << "T " << t << " frame " << k;
     }
 }
 

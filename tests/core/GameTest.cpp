@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -43,48 +44,36 @@ struct CKnownGame
 // What the player sees of a game: moves, seconds, the clock and the order.
 TEST(Game, CountsMovesAndSecondsOnlyWhileAGameRuns)
 {
-    const struct {
-        const char* steps;
-        int nMoves;
-        int nSeconds;
-        bool bRunning;
-        bool bHome;
-    } table[] = {
+    const std::tuple<const char*, int, int, bool, bool> table[] = {
         {"", 0, 0, false, true},        {"TT", 0, 0, false, true},       {"7", 0, 0, false, false},
         {"N", 0, 0, true, false},       {"NTT", 0, 2, true, false},      {"N2T", 1, 1, true, false},
         {"N0", 1, 0, true, false},      {"N4", 1, 0, true, false},       {"N8", 0, 0, true, false},
         {"N1", 0, 0, true, false},      {"NT258", 3, 1, false, true},    {"N258T7", 3, 0, false, false},
         {"N2TE", 0, 0, false, true},    {"N2TET", 0, 0, false, true},    {"N2TN", 0, 0, true, false},
     };
-    for (const auto& t : table) {
-        const CKnownGame known(t.steps);
-        EXPECT_EQ(known.game.Moves(), t.nMoves) << t.steps;
-        EXPECT_EQ(known.game.Seconds(), t.nSeconds) << t.steps;
-        EXPECT_EQ(known.game.IsRunning(), t.bRunning) << t.steps;
-        EXPECT_EQ(known.game.Board().IsSolved(), t.bHome) << t.steps;
+    for (const auto& [steps, nMoves, nSeconds, bRunning, bHome] : table) {
+        const CKnownGame known(steps);
+        EXPECT_EQ(known.game.Moves(), nMoves) << steps;
+        EXPECT_EQ(known.game.Seconds(), nSeconds) << steps;
+        EXPECT_EQ(known.game.IsRunning(), bRunning) << steps;
+        EXPECT_EQ(known.game.Board().IsSolved(), bHome) << steps;
     }
 }
 
 // The tile that moved, from the tapped cell to the blank's; the winning move says so.
 TEST(Game, AMoveNamesItsTileAndCells)
 {
-    const struct {
-        const char* steps;
-        int nTile;
-        int nFrom;
-        int nTo;
-        bool bCompleted;
-    } table[] = {
+    const std::tuple<const char*, int, int, int, bool> table[] = {
         {"7", 7, 7, 8, false},  {"5", 5, 5, 8, false},   {"78", 7, 8, 7, false},  {"N2", 1, 2, 1, false},
         {"N4", 4, 4, 1, false}, {"N25", 2, 5, 2, false}, {"N258", 5, 8, 5, true}, {"258", 5, 8, 5, false},
     };
-    for (const auto& t : table) {
-        const CKnownGame known(t.steps);
-        ASSERT_TRUE(known.lastMove) << t.steps;
-        EXPECT_EQ(known.lastMove->nTile, t.nTile) << t.steps;
-        EXPECT_EQ(known.lastMove->nFromRow * 3 + known.lastMove->nFromCol, t.nFrom) << t.steps;
-        EXPECT_EQ(known.lastMove->nToRow * 3 + known.lastMove->nToCol, t.nTo) << t.steps;
-        EXPECT_EQ(known.lastMove->bCompleted, t.bCompleted) << t.steps;
+    for (const auto& [steps, nTile, nFrom, nTo, bCompleted] : table) {
+        const CKnownGame known(steps);
+        ASSERT_TRUE(known.lastMove) << steps;
+        EXPECT_EQ(known.lastMove->nTile, nTile) << steps;
+        EXPECT_EQ(known.lastMove->nFromRow * 3 + known.lastMove->nFromCol, nFrom) << steps;
+        EXPECT_EQ(known.lastMove->nToRow * 3 + known.lastMove->nToCol, nTo) << steps;
+        EXPECT_EQ(known.lastMove->bCompleted, bCompleted) << steps;
     }
     EXPECT_FALSE(CKnownGame("N8").lastMove);
 }
@@ -93,34 +82,27 @@ TEST(Game, AMoveNamesItsTileAndCells)
 TEST(Game, TheRecordRuleIsStrict)
 {
     const CKnownGame known("NTT258");
-    const struct {
-        int nLeastMoves;
-        int nFastestTime;
-        bool bMoves;
-        bool bTime;
-    } table[] = {
+    const std::tuple<int, int, bool, bool> table[] = {
         {9999, 3599, true, true}, {4, 2, true, false}, {3, 3, false, true}, {3, 2, false, false}, {2, 1, false, false},
     };
-    for (const auto& t : table) {
-        const SRecordsBeaten beaten = known.game.RecordsBeaten(t.nLeastMoves, t.nFastestTime);
-        EXPECT_EQ(beaten.bMoves, t.bMoves) << t.nLeastMoves;
-        EXPECT_EQ(beaten.bTime, t.bTime) << t.nFastestTime;
-        EXPECT_EQ(beaten.Any(), t.bMoves || t.bTime);
+    for (const auto& [nLeastMoves, nFastestTime, bMoves, bTime] : table) {
+        const SRecordsBeaten beaten = known.game.RecordsBeaten(nLeastMoves, nFastestTime);
+        EXPECT_EQ(beaten.bMoves, bMoves) << nLeastMoves;
+        EXPECT_EQ(beaten.bTime, bTime) << nFastestTime;
+        EXPECT_EQ(beaten.Any(), bMoves || bTime);
     }
 }
 
 TEST(Game, EachGridSizeHasItsLevel)
 {
-    const struct {
-        int nSize;
-        int nLevel;
-        const char* name;
-    } table[] = {{3, 0, "3x3"}, {4, 1, "4x4"}, {5, 2, "5x5"}};
+    const std::tuple<int, int, const char*, std::size_t> table[] = {
+        {3, 0, "3x3", 9}, {4, 1, "4x4", 16}, {5, 2, "5x5", 25},
+    };
     CGame game;
-    for (const auto& t : table) {
-        game.SetSize(t.nSize);
-        EXPECT_EQ(game.Level(), t.nLevel);
-        EXPECT_EQ(game.LevelName().toStdString(), t.name);
-        EXPECT_EQ(game.Board().m_cells.size(), static_cast<std::size_t>(t.nSize * t.nSize));
+    for (const auto& [nSize, nLevel, name, nCells] : table) {
+        game.SetSize(nSize);
+        EXPECT_EQ(game.Level(), nLevel);
+        EXPECT_EQ(game.LevelName().toStdString(), name);
+        EXPECT_EQ(game.Board().m_cells.size(), nCells);
     }
 }

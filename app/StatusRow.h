@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The row of four labels under the board: "Moves " and the move count, "Time "
+// and the clock, in black straight on the board's face colour.
+class CStatusRow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CStatusRow(QWidget* pParent);
+
+    void SetMoves(int nMoves);
+    void SetSeconds(int nSeconds);
+
+private:
+    // The four labels share the largest font that shows their texts whole.
+    void FitLabels();
+
+    QLabel* m_wndMovesLabel = nullptr;
+    QLabel* m_wndMoves = nullptr;
+    QLabel* m_wndTimeLabel = nullptr;
+    QLabel* m_wndTime = nullptr;
+};

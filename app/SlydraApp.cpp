@@ -3,7 +3,6 @@
 #include "app/SlydraDlg.h"
 #include "app/TerminationSignals.h"
 #include "app/Version.h"
-#include "ui/SlydraStyle.h"
 
 CSlydraApp::CSlydraApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -14,7 +13,6 @@ CSlydraApp::CSlydraApp(int& argc, char** argv)
     // The desktop entry's id: Wayland compositors match the window to its menu
     // entry by it (on X11 the desktop entry's StartupWMClass matches "Slydra").
     setDesktopFileName(QStringLiteral("io.github.brevik.Slydra"));
-    CSlydraStyle::Install();
 }
 
 int CSlydraApp::InitInstance()

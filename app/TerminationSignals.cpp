@@ -1,5 +1,7 @@
 #include "app/TerminationSignals.h"
 
+#ifdef Q_OS_UNIX
+
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -25,8 +27,10 @@ extern "C" void ForwardSignal(int nSignal)
 CTerminationSignals::CTerminationSignals(QObject* pParent)
     : QObject(pParent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
         return;
+    for (int fd : g_signalPipe)
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     ::fcntl(g_signalPipe[0], F_SETFL, O_NONBLOCK);
 
     m_pNotifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
@@ -58,3 +62,19 @@ void CTerminationSignals::OnReadable()
     if (::read(g_signalPipe[1], &byte, 1) == 1)
         emit Received(byte);
 }
+
+#else
+
+// No signals to forward: the program ends when its window is closed.
+CTerminationSignals::CTerminationSignals(QObject* pParent)
+    : QObject(pParent)
+{
+}
+
+CTerminationSignals::~CTerminationSignals() = default;
+
+void CTerminationSignals::OnReadable()
+{
+}
+
+#endif

@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/SlydraApp.h"
 
+#include <QtGlobal>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -8,12 +10,16 @@ namespace {
 
 bool HasDisplay()
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && *platform)
         return true;
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (display && *display) || (wayland && *wayland);
+#else
+    return true; // Windows and macOS always have their one display
+#endif
 }
 
 } // namespace

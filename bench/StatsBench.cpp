@@ -6,8 +6,10 @@
 
 #include <benchmark/benchmark.h>
 
+#ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 
@@ -53,6 +55,7 @@ void BM_SaveStats_NewRecord(benchmark::State& state)
 }
 BENCHMARK(BM_SaveStats_NewRecord)->Unit(benchmark::kMicrosecond);
 
+#ifdef Q_OS_LINUX
 // A save that replaces the old file only once the new one is complete: 156
 // bytes written beside it, then renamed over it; /1 also waits for the disk
 // to hold the data before the rename, so that a power cut leaves one whole file.
@@ -71,5 +74,6 @@ void BM_Limit_WriteFile(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Limit_WriteFile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+#endif
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/StatusRow.h"
+#include "ui/TitledDlg.h"
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
@@ -14,14 +15,18 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 
 CSlydraDlg::CSlydraDlg(QWidget* pParent)
-    : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                           | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Slydra"));
     setWindowIcon(ReadWindowIcon());
-    setFixedSize(CBoardView::kClientWidth, CBoardView::kClientHeight + kMenuBarHeight);
+    setSizeGripEnabled(false);
+    const QSize defaultSize(CBoardView::kClientWidth, CBoardView::kClientHeight + kMenuBarHeight);
+    setMinimumSize(defaultSize);
+    resize(defaultSize);
     m_pBoardView = new CBoardView(m_game.Board(), this);
     connect(m_pBoardView, &CBoardView::CellClicked, this, &CSlydraDlg::OnCellClicked);
     m_pStatus = new CStatusRow(this);
@@ -39,13 +44,28 @@ void CSlydraDlg::OnInitDialog()
     PrepareTiles();
     m_pStatus->SetMoves(m_game.Moves());
     m_pStatus->SetSeconds(m_game.Seconds());
+    LayOut();
+    // The size kept from the last run, no larger than the screen.
+    const QSize kept = CSettings::GetWindowSize(size());
+    const QSize room = screen() ? screen()->availableSize() : kept;
+    resize(kept.boundedTo(room));
+    if (CSettings::GetWindowMaximized())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// The board view above the menu bar, the bar across the bottom, the labels
+// over the client's label row.
+void CSlydraDlg::LayOut()
+{
+    m_pBoardView->setGeometry(0, 0, width(), height() - kMenuBarHeight);
+    m_menuBar->setGeometry(0, height() - kMenuBarHeight, width(), kMenuBarHeight);
+    m_pStatus->Place(m_pBoardView->ClientRect());
 }
 
 void CSlydraDlg::CreateMenuBar()
 {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setNativeMenuBar(false);
-    m_menuBar->setGeometry(0, CBoardView::kClientHeight, CBoardView::kClientWidth, kMenuBarHeight);
 
     QMenu* pGame = m_menuBar->addMenu(tr("Game"));
     connect(pGame->addAction(tr("New")), &QAction::triggered, this, &CSlydraDlg::OnNewGame);
@@ -61,13 +81,15 @@ void CSlydraDlg::PrepareTiles()
     const QColor crFace = SBoardColours::FromPalette(palette()).face;
     const QString strLocation = CSettings::GetLocation();
     const int nSize = m_game.Board().m_nSize;
-    if (CSettings::GetUsePic() && !strLocation.isEmpty()) {
+    const bool bPicture = CSettings::GetUsePic() && !strLocation.isEmpty();
+    if (bPicture) {
         m_picture.LoadPictureFile(strLocation, crFace, QSize(kCanvasSize, kCanvasSize));
         m_picture.FitToCanvas(kCanvasSize, kCanvasSize, crFace, true, true);
     } else {
         m_picture.LoadBitmapResource(nSize == 3 ? 145 : nSize == 5 ? 147 : 144);
     }
-    m_pBoardView->SetTilePicture(m_picture.Surface());
+    m_pBoardView->SetTilePicture(m_picture.Surface(), !bPicture);
+    m_pStatus->Place(m_pBoardView->ClientRect());
 }
 
 bool CSlydraDlg::ConfirmResign()
@@ -183,6 +205,11 @@ void CSlydraDlg::EndSession()
         if (QApplication::activeModalWidget() == pModal)
             break;
     }
+    while (CTitledDlg* pPage = CTitledDlg::RunningPage(*this)) {
+        pPage->accept();
+        if (!pPage->isHidden())
+            break;
+    }
     reject();
 }
 
@@ -208,4 +235,29 @@ void CSlydraDlg::keyPressEvent(QKeyEvent* pEvent)
         return;
     }
     QDialog::keyPressEvent(pEvent);
+}
+
+void CSlydraDlg::resizeEvent(QResizeEvent* pEvent)
+{
+    QDialog::resizeEvent(pEvent);
+    LayOut();
+}
+
+// A page in the window closes as the end of the session closes it, and then
+// the window.
+void CSlydraDlg::closeEvent(QCloseEvent* pEvent)
+{
+    if (CTitledDlg::RunningPage(*this)) {
+        pEvent->ignore();
+        EndSession();
+        return;
+    }
+    QDialog::closeEvent(pEvent);
+}
+
+void CSlydraDlg::done(int nResult)
+{
+    const bool bMaximized = isMaximized();
+    CSettings::PutWindow(bMaximized ? normalGeometry().size() : size(), bMaximized);
+    QDialog::done(nResult);
 }

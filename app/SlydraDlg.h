@@ -47,10 +47,17 @@ protected:
     virtual bool RunOptionsDialog();
 
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+    void closeEvent(QCloseEvent* pEvent) override;
+
+public:
+    // Keeps the window's size for the next run.
+    void done(int nResult) override;
 
 private:
     void OnInitDialog();
     void CreateMenuBar();
+    void LayOut();
     void PrepareTiles();
 
     CGame m_game;

@@ -7,8 +7,9 @@
 
 namespace {
 
-// Where the row lies in the window's client area, and its labels within it.
+// Where the row lies in the 240 x 268 client, and its labels within it.
 const QRect kRow(0, 245, 240, 16);
+const int kEdges[] = {5, 45, 75, 120, 200};
 
 } // namespace
 
@@ -26,10 +27,10 @@ CStatusRow::CStatusRow(QWidget* pParent)
         pLabel->setPalette(palette);
         return pLabel;
     };
-    m_wndMovesLabel = create(QStringLiteral("Moves "), 5, 45, Qt::AlignLeft);
-    m_wndMoves = create(QString(), 45, 75, Qt::AlignLeft);
-    m_wndTimeLabel = create(QStringLiteral("Time "), 75, 120, Qt::AlignRight);
-    m_wndTime = create(QString(), 120, 200, Qt::AlignLeft);
+    m_wndMovesLabel = create(QStringLiteral("Moves "), kEdges[0], kEdges[1], Qt::AlignLeft);
+    m_wndMoves = create(QString(), kEdges[1], kEdges[2], Qt::AlignLeft);
+    m_wndTimeLabel = create(QStringLiteral("Time "), kEdges[2], kEdges[3], Qt::AlignRight);
+    m_wndTime = create(QString(), kEdges[3], kEdges[4], Qt::AlignLeft);
     m_wndMoves->setObjectName(QStringLiteral("moves"));
     m_wndTime->setObjectName(QStringLiteral("time"));
 }
@@ -46,7 +47,22 @@ void CStatusRow::SetSeconds(int nSeconds)
     FitLabels();
 }
 
+void CStatusRow::Place(const QRectF& client)
+{
+    const double k = client.width() / kRow.width();
+    const auto at = [&client, k](double x, double y) { return QPointF(client.x() + x * k, client.y() + y * k); };
+    const QRect row = QRectF(at(kRow.left(), kRow.top()), at(kRow.right() + 1, kRow.bottom() + 1)).toRect();
+    setGeometry(row);
+    QLabel* const labels[] = {m_wndMovesLabel, m_wndMoves, m_wndTimeLabel, m_wndTime};
+    for (int i = 0; i < 4; ++i) {
+        const int nLeft = qRound(kEdges[i] * k);
+        labels[i]->setGeometry(nLeft, 0, qRound(kEdges[i + 1] * k) - nLeft, row.height());
+    }
+    m_dScale = k;
+    FitLabels();
+}
+
 void CStatusRow::FitLabels()
 {
-    FittedFont::Fit({m_wndMovesLabel, m_wndMoves, m_wndTimeLabel, m_wndTime});
+    FittedFont::Fit({m_wndMovesLabel, m_wndMoves, m_wndTimeLabel, m_wndTime}, m_dScale);
 }

@@ -14,6 +14,8 @@ public:
 
     void SetMoves(int nMoves);
     void SetSeconds(int nSeconds);
+    // Lays the row over the label row of the client drawn at client, scaled with it.
+    void Place(const QRectF& client);
 
 private:
     // The four labels share the largest font that shows their texts whole.
@@ -23,4 +25,5 @@ private:
     QLabel* m_wndMoves = nullptr;
     QLabel* m_wndTimeLabel = nullptr;
     QLabel* m_wndTime = nullptr;
+    double m_dScale = 1.0;
 };

@@ -24,7 +24,7 @@ const QRect kClient(0, 0, 240, 268);
 struct SWindowState
 {
     explicit SWindowState(int nSize)
-        : nTileSize(BoardGeometry::TileSize(kClient.width(), nSize))
+        : layout(BoardGeometry::Layout(kClient.width(), kClient.height(), nSize))
     {
         board.SetSize(nSize);
         board.Reset();
@@ -34,7 +34,7 @@ struct SWindowState
         frame.fill(Qt::black);
     }
 
-    int nTileSize;
+    SBoardLayout layout;
     CBoard board;
     CPicture picture;
     QImage frame{kClient.size(), QImage::Format_RGB32};
@@ -46,7 +46,7 @@ void BM_Repaint(benchmark::State& state)
     for (auto _ : state) {
         QPainter painter(&window.frame);
         CBoardPainter::PaintBoard(painter, kClient, SBoardColours::FromPalette(QGuiApplication::palette()),
-                                  window.board, window.picture.Surface(), window.nTileSize);
+                                  window.board, window.picture.Surface(), window.layout);
     }
 }
 BENCHMARK(BM_Repaint)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
@@ -61,10 +61,10 @@ void BM_SlideFrame(benchmark::State& state)
     for (auto _ : state) {
         if (slide.m_nFrame == slide.m_nFrameCount)
             slide.Begin(nTile, 1, 0, 1, 1, true);
-        const CSlideAnimation::SFrame frame = slide.AdvanceFrame(window.nTileSize);
+        const CSlideAnimation::SFrame frame = slide.AdvanceFrame(window.layout.nTileSize);
         QPainter painter(&window.frame);
-        CBoardPainter::DrawSlideFrame(painter, frame, slide.m_nTile, window.board.m_nSize, kClient.width(), colours,
-                                      window.picture.Surface(), window.nTileSize);
+        CBoardPainter::DrawSlideFrame(painter, frame, slide.m_nTile, window.board.m_nSize, window.layout, colours,
+                                      window.picture.Surface());
     }
 }
 BENCHMARK(BM_SlideFrame)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
@@ -77,7 +77,7 @@ void BM_Limit_Repaint(benchmark::State& state)
     SWindowState window(static_cast<int>(state.range(0)));
     const QImage& source = window.picture.Surface();
     const int n = window.board.m_nSize;
-    const int t = window.nTileSize;
+    const int t = window.layout.nTileSize;
     uchar* pFrame = window.frame.bits();
     const qsizetype nLine = window.frame.bytesPerLine();
     for (auto _ : state) {

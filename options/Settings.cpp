@@ -9,6 +9,8 @@
 namespace {
 
 const char* const kSection = "Settings";
+// The window's size lives apart from the four options.
+const char* const kWindowSection = "Window";
 
 // QSettings reads the program's file and the maker's file as soon as it is
 // made; a FIFO or a device there would block the start or never end. Such a
@@ -31,12 +33,12 @@ QVariantMap& MemoryStore()
     return values;
 }
 
-QVariant ReadProfile(const char* name, const QVariant& fallback)
+QVariant ReadProfile(const char* name, const QVariant& fallback, const char* section = kSection)
 {
     if (!FileStoreUsable())
-        return MemoryStore().value(QLatin1String(name), fallback);
+        return MemoryStore().value(QLatin1String(section) + QLatin1Char('/') + QLatin1String(name), fallback);
     QSettings settings;
-    settings.beginGroup(kSection);
+    settings.beginGroup(section);
     return settings.value(name, fallback);
 }
 
@@ -53,14 +55,14 @@ QString GetProfileString(const char* name, const QString& strDefault)
 }
 
 template <typename T>
-void WriteProfile(const char* name, const T& value)
+void WriteProfile(const char* name, const T& value, const char* section = kSection)
 {
     if (!FileStoreUsable()) {
-        MemoryStore().insert(QLatin1String(name), value);
+        MemoryStore().insert(QLatin1String(section) + QLatin1Char('/') + QLatin1String(name), value);
         return;
     }
     QSettings settings;
-    settings.beginGroup(kSection);
+    settings.beginGroup(section);
     settings.setValue(name, value);
     settings.sync();
 }
@@ -105,4 +107,25 @@ bool CSettings::GetUseAnim()
 void CSettings::PutUseAnim(bool bUse)
 {
     WriteProfile("UseAnim", bUse ? 1 : 0);
+}
+
+QSize CSettings::GetWindowSize(const QSize& defaultSize)
+{
+    bool okWidth = false;
+    bool okHeight = false;
+    const int nWidth = ReadProfile("Width", defaultSize.width(), kWindowSection).toInt(&okWidth);
+    const int nHeight = ReadProfile("Height", defaultSize.height(), kWindowSection).toInt(&okHeight);
+    return okWidth && okHeight ? QSize(nWidth, nHeight) : defaultSize;
+}
+
+bool CSettings::GetWindowMaximized()
+{
+    return ReadProfile("Maximized", 0, kWindowSection).toInt() != 0;
+}
+
+void CSettings::PutWindow(const QSize& size, bool bMaximized)
+{
+    WriteProfile("Width", size.width(), kWindowSection);
+    WriteProfile("Height", size.height(), kWindowSection);
+    WriteProfile("Maximized", bMaximized ? 1 : 0, kWindowSection);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 // The four options kept between runs, in the "Settings" group of the
-// application's settings. Nothing is cached: every read asks the store and
-// every write goes there at once.
+// application's settings, and the window's size, in a "Window" group of its
+// own. Nothing is cached: every read asks the store and every write goes
+// there at once.
 class CSettings
 {
 public:
@@ -16,4 +18,9 @@ public:
     static void PutUsePic(bool bUse);
     static bool GetUseAnim();
     static void PutUseAnim(bool bUse);
+
+    // The size of the window when it is not maximised.
+    static QSize GetWindowSize(const QSize& defaultSize);
+    static bool GetWindowMaximized();
+    static void PutWindow(const QSize& size, bool bMaximized);
 };

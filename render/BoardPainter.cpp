@@ -12,15 +12,18 @@ SBoardColours SBoardColours::FromPalette(const QPalette& palette)
             palette.color(QPalette::Active, QPalette::Shadow)};
 }
 
-void CBoardPainter::PaintBoard(QPainter& painter, const QRect& client, const SBoardColours& colours,
-                               const CBoard& board, const QImage& tiles, int nTileSize)
+void CBoardPainter::PaintBoard(QPainter& painter, const QRect& view, const SBoardColours& colours,
+                               const CBoard& board, const QImage& tiles, const SBoardLayout& layout)
 {
-    painter.fillRect(client, colours.face);
-    DrawFrame(painter, client.width(), colours);
-    DrawTiles(painter, board, tiles, nTileSize);
+    painter.fillRect(view, colours.face);
+    painter.save();
+    painter.translate(layout.origin.x, layout.origin.y);
+    DrawFrame(painter, layout, colours);
+    DrawTiles(painter, board, tiles, layout);
+    painter.restore();
 }
 
-void CBoardPainter::DrawFrame(QPainter& painter, int w, const SBoardColours& colours)
+void CBoardPainter::DrawFrame(QPainter& painter, const SBoardLayout& layout, const SBoardColours& colours)
 {
     const QColor white(255, 255, 255);
     struct SRing { QColor topLeft, bottomRight; };
@@ -31,35 +34,37 @@ void CBoardPainter::DrawFrame(QPainter& painter, int w, const SBoardColours& col
         {colours.darkShadow, colours.face},
         {colours.shadow, colours.darkShadow},
     };
-    SRect square{0, 0, w, w};
+    const int d = layout.nRing;
+    SRect square{0, 0, layout.nSide, layout.nSide};
     for (const SRing& ring : rings) {
-        Draw3dRect(painter, square, ring.topLeft, ring.bottomRight);
-        square = {square.left + 1, square.top + 1, square.right - 1, square.bottom - 1};
+        Draw3dRect(painter, square, d, ring.topLeft, ring.bottomRight);
+        square = {square.left + d, square.top + d, square.right - d, square.bottom - d};
     }
 }
 
 // Top and left in the first colour, right and bottom in the second: the
 // top-left corner takes the first colour and the other three the second.
-void CBoardPainter::Draw3dRect(QPainter& painter, const SRect& r, const QColor& crTopLeft,
+void CBoardPainter::Draw3dRect(QPainter& painter, const SRect& r, int d, const QColor& crTopLeft,
                                const QColor& crBottomRight)
 {
     const int w = r.Width();
     const int h = r.Height();
-    painter.fillRect(r.left, r.top, w - 1, 1, crTopLeft);
-    painter.fillRect(r.left, r.top, 1, h - 1, crTopLeft);
-    painter.fillRect(r.right - 1, r.top, 1, h, crBottomRight);
-    painter.fillRect(r.left, r.bottom - 1, w, 1, crBottomRight);
+    painter.fillRect(r.left, r.top, w - d, d, crTopLeft);
+    painter.fillRect(r.left, r.top, d, h - d, crTopLeft);
+    painter.fillRect(r.right - d, r.top, d, h, crBottomRight);
+    painter.fillRect(r.left, r.bottom - d, w, d, crBottomRight);
 }
 
-void CBoardPainter::DrawTiles(QPainter& painter, const CBoard& board, const QImage& tiles, int nTileSize)
+void CBoardPainter::DrawTiles(QPainter& painter, const CBoard& board, const QImage& tiles, const SBoardLayout& layout)
 {
     const int n = board.m_nSize;
+    const int nTileSize = layout.nTileSize;
     for (int row = 0; row < n; ++row) {
         for (int col = 0; col < n; ++col) {
             const int tile = board.GetAt(row, col);
             if (tile == board.m_nBlank)
                 continue;
-            CopyTile(painter, BoardGeometry::CellOrigin(row, col, nTileSize), tiles,
+            CopyTile(painter, BoardGeometry::CellOrigin(row, col, nTileSize, layout.nMargin), tiles,
                      BoardGeometry::SourceSquare(tile, n, nTileSize));
         }
     }
@@ -68,19 +73,22 @@ void CBoardPainter::DrawTiles(QPainter& painter, const CBoard& board, const QIma
 // The uncovered strip is drawn as a repaint would draw an empty cell: the
 // face, and the frame's innermost ring where the cell lies under it.
 void CBoardPainter::DrawSlideFrame(QPainter& painter, const CSlideAnimation::SFrame& frame, int nTile,
-                                   int nGridSize, int nClientWidth, const SBoardColours& colours,
-                                   const QImage& tiles, int nTileSize)
+                                   int nGridSize, const SBoardLayout& layout, const SBoardColours& colours,
+                                   const QImage& tiles)
 {
+    painter.save();
+    painter.translate(layout.origin.x, layout.origin.y);
     const SRect& e = frame.uncovered;
     if (e.Width() > 0 && e.Height() > 0) {
         const QRect strip(e.left, e.top, e.Width(), e.Height());
         painter.fillRect(strip, colours.face);
         painter.save();
         painter.setClipRect(strip);
-        DrawFrame(painter, nClientWidth, colours);
+        DrawFrame(painter, layout, colours);
         painter.restore();
     }
-    CopyTile(painter, frame.tile, tiles, BoardGeometry::SourceSquare(nTile, nGridSize, nTileSize));
+    CopyTile(painter, frame.tile, tiles, BoardGeometry::SourceSquare(nTile, nGridSize, layout.nTileSize));
+    painter.restore();
 }
 
 void CBoardPainter::CopyTile(QPainter& painter, const SPoint& at, const QImage& tiles, const SRect& source)

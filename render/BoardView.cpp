@@ -2,32 +2,87 @@
 
 #include "board/Board.h"
 #include "render/BoardPainter.h"
+#include "render/LetterSheet.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 CBoardView::CBoardView(const CBoard& board, QWidget* pParent)
     : QWidget(pParent)
     , m_board(board)
-    , m_frame(kClientWidth, kClientHeight, QImage::Format_RGB32)
 {
-    setFixedSize(kClientWidth, kClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(kClientWidth, kClientHeight);
     m_slideTimer.setInterval(CSlideAnimation::kTimerPeriodMs);
     m_slideTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_slideTimer, &QTimer::timeout, this, &CBoardView::SlideFrame);
+    Relayout();
 }
 
-void CBoardView::SetTilePicture(const QImage& tiles)
+QRectF CBoardView::ClientRect() const
 {
-    m_tiles = tiles;
-    m_nTileSize = BoardGeometry::TileSize(kClientWidth, m_board.m_nSize);
+    const double dpr = m_frame.devicePixelRatio();
+    return QRectF(m_layout.origin.x / dpr, m_layout.origin.y / dpr, m_layout.nSide / dpr,
+                  m_layout.nClientHeight / dpr);
+}
+
+void CBoardView::SetTilePicture(const QImage& picture, bool bLetters)
+{
+    m_picture = picture;
+    m_bLetters = bLetters;
+    m_nTilesFor = 0;
+    Relayout();
 }
 
 void CBoardView::Repaint()
 {
     m_bFrameStale = true;
     update();
+}
+
+void CBoardView::Relayout()
+{
+    const double dpr = devicePixelRatioF();
+    const QSize device(static_cast<int>(std::lround(width() * dpr)), static_cast<int>(std::lround(height() * dpr)));
+    if (m_frame.size() != device || m_frame.devicePixelRatio() != dpr) {
+        m_frame = QImage(device, QImage::Format_RGB32);
+        m_frame.setDevicePixelRatio(dpr);
+        m_bFrameStale = true;
+    }
+    m_layout = BoardGeometry::Layout(device.width(), device.height(), m_board.m_nSize);
+    PrepareTiles();
+}
+
+// Made once for each tile size, never while painting.
+void CBoardView::PrepareTiles()
+{
+    const int n = m_board.m_nSize;
+    const int nFor = (m_layout.nTileSize * 8 + m_layout.nRing) * 8 + n;
+    if (nFor == m_nTilesFor && !m_tiles.isNull())
+        return;
+    m_nTilesFor = nFor;
+    m_bFrameStale = true;
+    const int t = m_layout.nTileSize;
+    const int nTile1x = BoardGeometry::TileSize(kClientWidth, n);
+    if ((t == nTile1x && m_layout.nRing == 1) || m_picture.isNull() || t <= 0) {
+        m_tiles = m_picture;
+    } else if (m_bLetters) {
+        m_tiles = LetterSheet::ToImage(LetterSheet::Draw(n, t, m_layout.nRing, n * t))
+                      .convertToFormat(QImage::Format_RGB32);
+    } else {
+        const auto scaled = [t, nTile1x](int nSide) {
+            return static_cast<int>(std::lround(double(nSide) * t / nTile1x));
+        };
+        m_tiles = m_picture.scaled(scaled(m_picture.width()), scaled(m_picture.height()), Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+    }
+}
+
+QImage CBoardView::DevicePixels()
+{
+    return QImage(m_frame.bits(), m_frame.width(), m_frame.height(), m_frame.bytesPerLine(), m_frame.format());
 }
 
 void CBoardView::StartSlide(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate)
@@ -42,17 +97,21 @@ void CBoardView::SlideFrame()
 {
     if (!m_slide.m_bActive)
         return;
-    const CSlideAnimation::SFrame frame = m_slide.AdvanceFrame(m_nTileSize);
+    const CSlideAnimation::SFrame frame = m_slide.AdvanceFrame(m_layout.nTileSize, m_layout.nMargin);
     {
-        QPainter painter(&m_frame);
-        CBoardPainter::DrawSlideFrame(painter, frame, m_slide.m_nTile, m_board.m_nSize, kClientWidth,
-                                      SBoardColours::FromPalette(palette()), m_tiles, m_nTileSize);
+        QImage device = DevicePixels();
+        QPainter painter(&device);
+        CBoardPainter::DrawSlideFrame(painter, frame, m_slide.m_nTile, m_board.m_nSize, m_layout,
+                                      SBoardColours::FromPalette(palette()), m_tiles);
     }
     if (frame.bLast)
         StopSlide();
-    const QRect tile(frame.tile.x, frame.tile.y, m_nTileSize, m_nTileSize);
+    const int t = m_layout.nTileSize;
     const SRect& e = frame.uncovered;
-    update(tile.united(QRect(e.left, e.top, e.Width(), e.Height())));
+    const QRect changed = QRect(frame.tile.x, frame.tile.y, t, t).united(QRect(e.left, e.top, e.Width(), e.Height()));
+    const double dpr = m_frame.devicePixelRatio();
+    const QRectF shown(changed.translated(m_layout.origin.x, m_layout.origin.y));
+    update(QRectF(shown.topLeft() / dpr, shown.size() / dpr).toAlignedRect());
 }
 
 void CBoardView::StopSlide()
@@ -61,34 +120,46 @@ void CBoardView::StopSlide()
     m_slide.StopSlide();
 }
 
-void CBoardView::OnLButtonDown(const QPoint& point)
+void CBoardView::OnLButtonDown(const QPointF& point)
 {
+    const double dpr = m_frame.devicePixelRatio();
+    const int x = static_cast<int>(std::floor(point.x() * dpr)) - m_layout.origin.x;
+    const int y = static_cast<int>(std::floor(point.y() * dpr)) - m_layout.origin.y;
     int nRow = 0;
     int nCol = 0;
-    if (BoardGeometry::CellAtPoint(point.x(), point.y(), m_nTileSize, m_board.m_nSize, nRow, nCol))
+    if (BoardGeometry::CellAtPoint(x, y, m_layout.nTileSize, m_board.m_nSize, nRow, nCol, m_layout.nMargin))
         emit CellClicked(nRow, nCol);
 }
 
 void CBoardView::OnPaint()
 {
-    QPainter painter(&m_frame);
-    CBoardPainter::PaintBoard(painter, rect(), SBoardColours::FromPalette(palette()), m_board, m_tiles,
-                              m_nTileSize);
+    QImage device = DevicePixels();
+    QPainter painter(&device);
+    CBoardPainter::PaintBoard(painter, device.rect(), SBoardColours::FromPalette(palette()), m_board, m_tiles,
+                              m_layout);
 }
 
 void CBoardView::paintEvent(QPaintEvent*)
 {
+    if (devicePixelRatioF() != m_frame.devicePixelRatio())
+        Relayout();
     if (m_bFrameStale) {
         OnPaint();
         m_bFrameStale = false;
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, m_frame);
+    painter.drawImage(QPointF(0, 0), m_frame);
 }
 
 void CBoardView::mousePressEvent(QMouseEvent* pEvent)
 {
     if (pEvent->button() == Qt::LeftButton)
-        OnLButtonDown(pEvent->position().toPoint());
+        OnLButtonDown(pEvent->position());
     QWidget::mousePressEvent(pEvent);
+}
+
+void CBoardView::resizeEvent(QResizeEvent* pEvent)
+{
+    Relayout();
+    QWidget::resizeEvent(pEvent);
 }

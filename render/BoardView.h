@@ -9,21 +9,30 @@
 class CBoard;
 
 // The board on screen: the bevelled frame and the tiles cut from the tile
-// picture, and a tile sliding into the blank. It draws into a retained frame
-// that a paint copies out, and turns a left click into a cell. It knows nothing
-// of moves, clocks or records.
+// picture, and a tile sliding into the blank. The 240 x 268 client grows with
+// the view, centred on the face colour, and is drawn in the device's own
+// pixels into a retained frame that a paint copies out. Turns a left click
+// into a cell. It knows nothing of moves, clocks or records.
 class CBoardView : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 240;
-    static constexpr int kClientHeight = 268;
+    static constexpr int kClientWidth = BoardGeometry::kClientWidth;
+    static constexpr int kClientHeight = BoardGeometry::kClientHeight;
 
     CBoardView(const CBoard& board, QWidget* pParent = nullptr);
 
-    int TileSize() const { return m_nTileSize; }
-    // The picture the tiles are cut from, for a board of the board's size.
-    void SetTilePicture(const QImage& tiles);
+    // In device pixels.
+    int TileSize() const { return m_layout.nTileSize; }
+    const SBoardLayout& Layout() const { return m_layout; }
+    // Where the client lies in the view, and how many of the view's pixels
+    // stand for one of the client's.
+    QRectF ClientRect() const;
+
+    // The picture the tiles are cut from, drawn for a 240-pixel board of the
+    // board's size: a letter sheet, drawn afresh for other sizes, or a
+    // player's picture, scaled smoothly for them.
+    void SetTilePicture(const QImage& picture, bool bLetters);
     // Paints the whole board afresh from the model at the next paint.
     void Repaint();
 
@@ -33,7 +42,7 @@ public:
     void StopSlide();
     bool IsSliding() const { return m_slide.m_bActive; }
 
-    void OnLButtonDown(const QPoint& point);
+    void OnLButtonDown(const QPointF& point);
 
 signals:
     void CellClicked(int nRow, int nCol);
@@ -41,13 +50,23 @@ signals:
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     void OnPaint();
+    // Lays the client out for the view's size in device pixels.
+    void Relayout();
+    // The tile picture at the tile size shown.
+    void PrepareTiles();
+    // The frame's memory as an image of device pixels.
+    QImage DevicePixels();
 
     const CBoard& m_board;
+    QImage m_picture;
+    bool m_bLetters = true;
     QImage m_tiles;
-    int m_nTileSize = 0;
+    int m_nTilesFor = 0;  // the tile size, ring width and grid size m_tiles was made for
+    SBoardLayout m_layout;
     // What the player sees; paints and slide frames draw here.
     QImage m_frame;
     bool m_bFrameStale = true;

@@ -12,10 +12,10 @@ void CSlideAnimation::Begin(int nTile, int nFromRow, int nFromCol, int nToRow, i
     m_nFrame = 0;
 }
 
-CSlideAnimation::SFrame CSlideAnimation::AdvanceFrame(int nTileSize)
+CSlideAnimation::SFrame CSlideAnimation::AdvanceFrame(int nTileSize, int nMargin)
 {
     ++m_nFrame;
-    return FrameGeometry(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol, m_nFrame, m_nFrameCount, nTileSize);
+    return FrameGeometry(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol, m_nFrame, m_nFrameCount, nTileSize, nMargin);
 }
 
 void CSlideAnimation::StopSlide()
@@ -27,12 +27,11 @@ void CSlideAnimation::StopSlide()
 // Rightward and downward positions count from the old cell, leftward and
 // upward ones from the new cell, each truncated toward zero.
 CSlideAnimation::SFrame CSlideAnimation::FrameGeometry(int nFromRow, int nFromCol, int nToRow, int nToCol,
-                                                       int nFrame, int nFrames, int T)
+                                                       int nFrame, int nFrames, int T, int m)
 {
     const double q = static_cast<double>(nFrame) / nFrames;
     const int ahead = static_cast<int>(q * T);
     const int behind = static_cast<int>((1.0 - q) * T);
-    const int m = BoardGeometry::kMargin;
 
     SFrame frame;
     frame.bLast = nFrame >= nFrames;

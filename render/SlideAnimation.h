@@ -23,12 +23,12 @@ public:
 
     void Begin(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate);
     // Counts the next frame and returns its geometry for tile size nTileSize.
-    SFrame AdvanceFrame(int nTileSize);
+    SFrame AdvanceFrame(int nTileSize, int nMargin = BoardGeometry::kMargin);
     void StopSlide();
 
     // Where frame nFrame of nFrames puts the tile; frame nFrames is the new cell.
     static SFrame FrameGeometry(int nFromRow, int nFromCol, int nToRow, int nToCol,
-                                int nFrame, int nFrames, int nTileSize);
+                                int nFrame, int nFrames, int nTileSize, int nMargin = BoardGeometry::kMargin);
 
     int m_nTile = 0;
     int m_nFromRow = 0;

@@ -26,8 +26,9 @@ def shots(out):
     board = e2e.pixels({(4, 4): e2e.BLACK, (200, 200): e2e.FACE, (235, 200): e2e.DARK})
     e2e.settled(win, 'board-4x4', board).save(f'{out}/board-4x4.png')
     e2e.menu(win, 75, 1, 3)
-    titled = lambda shot: e2e.BLUE not in shot.getdata() and 'no title'
-    e2e.settled(e2e.window('--name', '^Best Scores$'), 'best-scores', titled).save(f'{out}/best-scores.png')
+    # The pages are part of the window and cover its client area, above the menu bar.
+    titled = lambda shot: e2e.BLUE not in shot.crop((0, 0, 120, 26)).getdata() and 'no title'
+    e2e.settled(win, 'best-scores', titled).crop((0, 0, 240, 268)).save(f'{out}/best-scores.png')
     game.terminate()
     game.wait(timeout=30)
     # The field shows the end of the path: a long folder name hides the work folder's random one.
@@ -36,13 +37,15 @@ def shots(out):
     harbour(picture)
     game, win = e2e.start_game(Dims=5, UseAnim=1, UsePic=1, Location=picture)
     e2e.menu(win, 75, 2, 3)
-    page = e2e.window('--name', '^Options$')
-    e2e.settled(page, 'options', titled).save(f'{out}/options.png')
-    e2e.close(page)
-    e2e.until(lambda: not e2e.xdo('search', '--onlyvisible', '--name', '^Options$'))
+    e2e.settled(win, 'options', titled).crop((0, 0, 240, 268)).save(f'{out}/options.png')
+    e2e.xdo('windowfocus', '--sync', win.id, 'key', 'Escape')
+    e2e.settled(win, 'options-closed', lambda shot: not titled(shot) and 'the page stayed')
     e2e.menu(win, 27, 0, 1)
     dealt = lambda shot: shot.getpixel((200, 200)) == e2e.FACE and 'no new deal'  # a deal never leaves the blank in the corner
     e2e.settled(win, 'board-5x5-picture', dealt).save(f'{out}/board-5x5-picture.png')
+    e2e.xdo('windowmove', '--sync', win.id, 0, 0, 'windowsize', '--sync', win.id, 560, 640)
+    large = lambda shot: shot.size != (560, 640) and 'not resized'
+    e2e.settled(win, 'board-large', large).save(f'{out}/board-large.png')
 
 
 e2e.session(lambda: shots(e2e.opts['--shots']))

@@ -66,13 +66,13 @@ bool ShowsWhole(const QWidget& widget)
     return true;
 }
 
-void Fit(const QList<QWidget*>& widgets)
+void Fit(const QList<QWidget*>& widgets, double dScale)
 {
     if (widgets.isEmpty())
         return;
     QFont font = QApplication::font(widgets.constFirst());
     const bool bPoints = font.pointSizeF() > 0;
-    for (double size = bPoints ? font.pointSizeF() : font.pixelSize();; size -= bPoints ? 0.5 : 1.0) {
+    for (double size = (bPoints ? font.pointSizeF() : font.pixelSize()) * dScale;; size -= bPoints ? 0.5 : 1.0) {
         if (bPoints)
             font.setPointSizeF(std::max(size, kSmallestPoints));
         else

@@ -13,9 +13,9 @@ namespace FittedFont {
 // fits its rectangle at the widget's font; other widgets always do.
 bool ShowsWhole(const QWidget& widget);
 
-// Gives the widgets the largest font, up to the application's, at which all
-// of them show their texts whole.
-void Fit(const QList<QWidget*>& widgets);
+// Gives the widgets the largest font, up to the application's enlarged by
+// dScale, at which all of them show their texts whole.
+void Fit(const QList<QWidget*>& widgets, double dScale = 1.0);
 
 // The widgets on the page that show a text of their own.
 QList<QWidget*> TextWidgets(const QWidget& page);

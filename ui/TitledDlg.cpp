@@ -3,7 +3,10 @@
 #include "ui/FittedFont.h"
 
 #include <QGuiApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -23,6 +26,12 @@ int TitlePixelHeight(const QWidget& widget)
 CTitledDlg::CTitledDlg(const QString& strTitle, QWidget* pParent)
     : QDialog(pParent, Qt::Dialog | Qt::FramelessWindowHint)
 {
+    // Over the owner's board, in its window: a window of its own could not be
+    // placed there where the display server places windows itself.
+    if (pParent) {
+        setWindowFlags(Qt::Widget);
+        hide();
+    }
     setWindowTitle(strTitle);
     setFixedSize(kPageWidth, kPageHeight);
     setAutoFillBackground(true);
@@ -48,7 +57,58 @@ CTitledDlg::~CTitledDlg() = default;
 int CTitledDlg::DoModal()
 {
     OnInitDialog();
-    return exec();
+    QWidget* pOwner = parentWidget();
+    if (!pOwner)
+        return exec();
+    QList<QPointer<QWidget>> waiting;
+    for (QWidget* pChild : pOwner->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (pChild != this && !pChild->isWindow() && pChild->isEnabled()) {
+            pChild->setEnabled(false);
+            waiting << pChild;
+        }
+    }
+    pOwner->installEventFilter(this);
+    PlaceOverOwner();
+    raise();
+    const int nResult = exec();
+    pOwner->removeEventFilter(this);
+    for (const QPointer<QWidget>& pChild : waiting) {
+        if (pChild)
+            pChild->setEnabled(true);
+    }
+    return nResult;
+}
+
+CTitledDlg* CTitledDlg::RunningPage(const QWidget& window)
+{
+    CTitledDlg* pRunning = nullptr;
+    for (CTitledDlg* pPage : window.findChildren<CTitledDlg*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!pPage->isHidden() && !pPage->isWindow())
+            pRunning = pPage;
+    }
+    return pRunning;
+}
+
+void CTitledDlg::PlaceOverOwner()
+{
+    const QWidget* pOwner = parentWidget();
+    QRect area = pOwner->rect();
+    if (const auto* pBar = pOwner->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
+        area.setBottom(pBar->geometry().top() - 1);
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+bool CTitledDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pWatched == parentWidget() && pEvent->type() == QEvent::Resize)
+        PlaceOverOwner();
+    return QDialog::eventFilter(pWatched, pEvent);
+}
+
+// A click on the page stays there; the board under it never sees it.
+void CTitledDlg::mousePressEvent(QMouseEvent* pEvent)
+{
+    pEvent->accept();
 }
 
 void CTitledDlg::OnInitDialog()
@@ -113,11 +173,10 @@ void CTitledDlg::paintEvent(QPaintEvent*)
     DrawTitle(painter);
 }
 
-// The page covers the main window's board and labels.
 void CTitledDlg::showEvent(QShowEvent* pEvent)
 {
     FittedFont::Fit(FittedFont::TextWidgets(*this));
-    if (QWidget* pOwner = parentWidget())
-        move(pOwner->mapToGlobal(QPoint(0, 0)));
+    if (parentWidget())
+        PlaceOverOwner();
     QDialog::showEvent(pEvent);
 }

@@ -36,7 +36,7 @@ def xdo(*argv):
 def start_xvfb():
     global env, dpy
     r, w = os.pipe()
-    procs.insert(0, subprocess.Popen(['Xvfb', '-displayfd', str(w), '-nolisten', 'tcp', '-screen', '0', '640x480x24'],
+    procs.insert(0, subprocess.Popen(['Xvfb', '-displayfd', str(w), '-nolisten', 'tcp', '-screen', '0', '1024x768x24'],
                                      pass_fds=[w], stderr=subprocess.DEVNULL))
     os.close(w)
     env = dict(plain, DISPLAY=':' + os.read(r, 16).decode().strip(), QT_QPA_PLATFORM='xcb')
@@ -133,7 +133,8 @@ def play():
     for cell in (taps := solve([h.index(c) for c in cells(new)])):
         tap(cell)
     xdo('windowfocus', '--sync', window('--name', '^Grid Completed$').id, 'key', 'Return')
-    xdo('windowfocus', '--sync', window('--name', '^Congratulations$').id, 'type', NAME)
+    settled(win, 'congratulations', lambda shot: BLUE not in shot.crop((0, 0, 120, 26)).getdata() and 'no page title')
+    xdo('windowfocus', '--sync', win.id, 'type', NAME)  # the page is part of the window
     xdo('key', 'Return')
     # The record's seconds are whatever the clock counted, under 256: their low byte is not compared.
     want = stats_file([len(taps), 0, 9999, 3599, 9999, 3599], [NAME, ANON, ANON], [NAME, ANON, ANON]).hex(' ')
@@ -148,9 +149,18 @@ def play():
     start_xvfb()
     same('slydra --bogus: status and lines on stderr', (2, 1), (lambda r: (r[0], r[2].count('\n')))(run('--bogus', DISPLAY=env['DISPLAY'])))
     game_proc, win = start_game(Dims=3, UseAnim=0)
+    xdo('windowsize', '--sync', win.id, 480, 562)  # twice the size: 154-px cells from (8, 8), 2-px rings
+    big = lambda cell: settled(win, f'big-{cell}').crop((8 + 154 * (cell % 3), 8 + 154 * (cell // 3), 162 + 154 * (cell % 3), 162 + 154 * (cell // 3)))
+    h_big = big(7)
+    click(win, 239, 393)  # H, left of the blank, slides into it
+    same('the blank where H was', FACE, settled(win, 'big-tapped').getpixel((239, 393)))
+    same('H in the bottom-right cell', h_big.tobytes(), big(8).tobytes())
     close(win)
     same('exit status after WM_DELETE_WINDOW', 0, game_proc.wait(timeout=30))
     same('Stats.bin after a clean close', want, on_disk())
+    procs.insert(0, subprocess.Popen([game], env=env))
+    g = window('--classname', 'slydra').get_geometry()
+    same('window size kept from the last run', (480, 562), (g.width, g.height))
 
 
 def session(body):  # runs body against the game under test, then stops everything; exits non-zero on a failure

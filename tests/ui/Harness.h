@@ -5,6 +5,7 @@
 #include "render/BoardView.h"
 #include "scores/ScoreTable.h"
 #include "scores/StatsCodec.h"
+#include "ui/TitledDlg.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -57,19 +58,26 @@ inline void Make(const QString& path, const QString& kind, const QByteArray& byt
         file.write(bytes);
 }
 
-// Runs fn on the next modal dialog other than pOwner once it shows, then
+// The dialog above the window, or the page running in it.
+inline QWidget* ActiveModal(QWidget* pWindow)
+{
+    QWidget* pModal = QApplication::activeModalWidget();
+    return pWindow && (!pModal || pModal == pWindow) ? CTitledDlg::RunningPage(*pWindow) : pModal;
+}
+
+// Runs fn on the next modal dialog or page other than pOwner once it shows, then
 // closes it if fn did not; gives up when pOwner goes.
 inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, int nTries = 500)
 {
     QTimer::singleShot(10, pOwner, [pOwner, fn, nTries] {
-        QWidget* pModal = QApplication::activeModalWidget();
-        if (!pModal || !pModal->isVisible() || pModal == pOwner) {
+        QWidget* pModal = ActiveModal(qobject_cast<QWidget*>(pOwner));
+        if (!pModal || pModal->isHidden() || pModal == pOwner) {
             if (nTries > 0)
                 WhenModalOpens(pOwner, fn, nTries - 1);
             return;
         }
         fn(pModal);
-        if (pModal->isVisible())
+        if (!pModal->isHidden())
             pModal->close();
     });
 }

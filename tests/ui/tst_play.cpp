@@ -222,7 +222,7 @@ private slots:
         QStringList seen;
         QTimer watch;
         watch.callOnTimeout([&] {
-            QWidget* pModal = QApplication::activeModalWidget();
+            QWidget* pModal = ActiveModal(&d);
             if (!pModal || pModal == &d || !pModal->isVisible() || seen.value(seen.size() - 1) == pModal->windowTitle())
                 return;
             seen << pModal->windowTitle();

@@ -164,7 +164,7 @@ private slots:
         const auto check = [&](QWidget* pPage) {
             cut << CutTexts(*pPage);
             looks[looks.isEmpty() ? 2 : looks.lastKey() + 1] = pPage->grab().toImage();
-            const bool bOverWindow = pPage->pos() == d.mapToGlobal(QPoint());
+            const bool bOverWindow = pPage->mapToGlobal(QPoint()) == d.mapToGlobal(QPoint());
             QVERIFY(!qobject_cast<CTitledDlg*>(pPage) || bOverWindow || !pPage->isVisible());
         };
         WhenModalOpens(&d, check);

@@ -16,6 +16,8 @@
 # medians (and the spread) of each kind, and the ratios and differences.
 #
 #   tools/measure-startup.py [RUNS]           RUNS of each, 11 by default
+#   AGAINST=DIR tools/measure-startup.py ...  adds the game built in DIR (another
+#                                             branch's build, say) to the runs
 #   tools/measure-startup.py -- COMMAND ...   one run of the game or the baseline, e.g. under valgrind
 #
 # Builds the game and the baseline into $BUILD (build/release by default).
@@ -23,7 +25,7 @@ import os, signal, statistics, subprocess, sys, tempfile, time
 from Xlib import X, display
 from Xlib.ext import damage
 
-KINDS = ("baseline", "text", "game", "photo", "progressive")
+KINDS = ("baseline", "text", "game", "photo", "progressive") + (("against",) if os.environ.get("AGAINST") else ())
 top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 work = tempfile.TemporaryDirectory(prefix="slydra-measure.")
 
@@ -95,7 +97,7 @@ def measure(display_name, runs):
                     progressive], check=True)
     game, baseline = [f"{build}/slydra"], [f"{build}/bench/baseline_dialog"]
     commands = {"baseline": baseline, "text": baseline + ["--text"], "game": game, "photo": game,
-                "progressive": game}
+                "progressive": game, "against": [f"{os.environ.get('AGAINST')}/slydra"]}
     envs = {kind: environment(display_name, kind, {"photo": photo, "progressive": progressive}.get(kind))
             for kind in KINDS}
     results = {kind: [] for kind in KINDS}
@@ -111,7 +113,9 @@ def measure(display_name, runs):
     for kind in KINDS:
         times = sorted(r[0] for r in results[kind])
         print(f"  {kind:<12} {ms[kind]:7.1f} ms ({times[0]:.1f}..{times[-1]:.1f})  {mib[kind]:6.1f} MiB")
-    for a, b in (("game", "baseline"), ("text", "baseline"), ("game", "text")):
+    for a, b in (("game", "baseline"), ("text", "baseline"), ("game", "text"), ("game", "against")):
+        if b not in ms:
+            continue
         print(f"  {a} / {b}: {ms[a] / ms[b]:.2f} x, {mib[a] - mib[b]:+.2f} MiB")
     for a in ("photo", "progressive"):
         print(f"  {a} - game: {ms[a] - ms['game']:+.1f} ms, {mib[a] - mib['game']:+.2f} MiB")

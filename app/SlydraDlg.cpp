@@ -58,6 +58,7 @@ void CSlydraDlg::OnInitDialog()
 void CSlydraDlg::LayOut()
 {
     m_pBoardView->setGeometry(0, 0, width(), height() - kMenuBarHeight);
+    m_pBoardView->Relayout();
     m_menuBar->setGeometry(0, height() - kMenuBarHeight, width(), kMenuBarHeight);
     m_pStatus->Place(m_pBoardView->ClientRect());
 }

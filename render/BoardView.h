@@ -35,6 +35,9 @@ public:
     void SetTilePicture(const QImage& picture, bool bLetters);
     // Paints the whole board afresh from the model at the next paint.
     void Repaint();
+    // Lays the client out for the view's size in device pixels; a resize does
+    // it too, but only once the view is shown.
+    void Relayout();
 
     // Draws one tile's slide: five frames 100 ms apart, or one at once.
     void StartSlide(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate);
@@ -54,8 +57,6 @@ protected:
 
 private:
     void OnPaint();
-    // Lays the client out for the view's size in device pixels.
-    void Relayout();
     // The tile picture at the tile size shown.
     void PrepareTiles();
     // The frame's memory as an image of device pixels.

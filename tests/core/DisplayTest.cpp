@@ -57,6 +57,32 @@ TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers)
     }
 }
 
+// The client grows with the view, centred: rings of max(1, round(scale))
+// pixels, a margin of four rings, tiles of (side - 8 rings) / N.
+TEST(Geometry, TheClientGrowsWithTheView)
+{
+    const std::tuple<int, int, int, int, int, int, int, SPoint> table[] = {
+        {240, 268, 4, 1, 240, 4, 58, {0, 0}},      {480, 536, 4, 2, 480, 8, 116, {0, 0}},
+        {360, 402, 4, 2, 360, 8, 86, {0, 0}},      {300, 335, 4, 1, 300, 4, 73, {0, 0}},
+        {600, 268, 3, 1, 240, 4, 77, {180, 0}},    {1920, 1054, 4, 4, 944, 16, 228, {488, 0}},
+        {420, 469, 5, 2, 420, 8, 80, {0, 0}},      {240, 400, 4, 1, 240, 4, 58, {0, 66}},
+    };
+    for (const auto& [width, height, n, ring, side, margin, tile, origin] : table) {
+        const SBoardLayout layout = Layout(width, height, n);
+        const auto seen = std::make_tuple(layout.nRing, layout.nSide, layout.nMargin, layout.nTileSize);
+        EXPECT_EQ(seen, std::make_tuple(ring, side, margin, tile)) << width << " x " << height;
+        EXPECT_EQ(layout.origin, origin) << width << " x " << height;
+    }
+    int row = -1;
+    int col = -1;
+    EXPECT_TRUE(CellAtPoint(355, 471, 116, 4, row, col, 8));
+    EXPECT_EQ(row * 10 + col, 32);
+    EXPECT_FALSE(CellAtPoint(-1, 10, 116, 4, row, col, 8));
+    const auto frame = CSlideAnimation::FrameGeometry(3, 2, 3, 3, 1, 5, 116, 8);
+    EXPECT_EQ(frame.tile, SPoint({263, 356}));
+    EXPECT_EQ(frame.uncovered, SRect({240, 356, 263, 472}));
+}
+
 // A picture smaller than the canvas sits in its middle; a larger one is not fitted.
 TEST(PictureFit, SmallPicturesAreCentredLargerOnesNotDrawn)
 {

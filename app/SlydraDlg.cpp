@@ -6,6 +6,8 @@
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
 #include "render/BuiltInImage.h"
+#include "render/PictureDecode.h"
+#include "render/PicturePrepare.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
 #include "scores/ElapsedText.h"
@@ -306,16 +308,20 @@ void CSlydraDlg::OnBestScores()
 
 void CSlydraDlg::PrepareTiles()
 {
+    PictureDecode::SetDecodeLimit();
     m_nTileSize = BoardGeometry::TileSize(ClientRect().width(), m_board.m_nSize);
     const QColor crFace = SBoardColours::FromPalette(palette()).face;
     const QString strLocation = CSettings::GetLocation();
     if (CSettings::GetUsePic() && !strLocation.isEmpty()) {
-        m_picture.LoadPictureFile(strLocation, crFace, QSize(kCanvasSize, kCanvasSize));
-        m_picture.FitToCanvas(kCanvasSize, kCanvasSize, crFace, true, true);
-    } else {
-        const int nSheet = m_board.m_nSize == 3 ? 145 : m_board.m_nSize == 5 ? 147 : 144;
-        m_picture.LoadBitmapResource(nSheet);
+        const SPictureResult picture = PreparePicture(strLocation, QSize(kCanvasSize, kCanvasSize), crFace);
+        if (!picture.image.isNull()) {
+            m_picture.Hold(picture.image);
+            return;
+        }
     }
+    // No picture, or one that cannot be shown: the letters of the grid size.
+    const int nSheet = m_board.m_nSize == 3 ? 145 : m_board.m_nSize == 5 ? 147 : 144;
+    m_picture.LoadBitmapResource(nSheet);
 }
 
 void CSlydraDlg::InvalidateBoard()

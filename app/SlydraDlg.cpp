@@ -7,6 +7,7 @@
 #include "render/BoardPainter.h"
 #include "render/BoardView.h"
 #include "render/BuiltInImage.h"
+#include "render/PicturePrepare.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
 #include "scores/ElapsedText.h"
@@ -61,12 +62,14 @@ void CSlydraDlg::PrepareTiles()
     const QColor crFace = SBoardColours::FromPalette(palette()).face;
     const QString strLocation = CSettings::GetLocation();
     const int nSize = m_game.Board().m_nSize;
-    if (CSettings::GetUsePic() && !strLocation.isEmpty()) {
-        m_picture.LoadPictureFile(strLocation, crFace, QSize(kCanvasSize, kCanvasSize));
-        m_picture.FitToCanvas(kCanvasSize, kCanvasSize, crFace, true, true);
-    } else {
+    const SPictureResult picture = CSettings::GetUsePic() && !strLocation.isEmpty()
+        ? PreparePicture(strLocation, QSize(kCanvasSize, kCanvasSize), crFace)
+        : SPictureResult();
+    // No picture, or one that cannot be shown: the letters of the grid size.
+    if (picture.image.isNull())
         m_picture.LoadBitmapResource(nSize == 3 ? 145 : nSize == 5 ? 147 : 144);
-    }
+    else
+        m_picture.Hold(picture.image);
     m_pBoardView->SetTilePicture(m_picture.Surface());
 }
 

@@ -33,6 +33,8 @@ protected:
     void OnInitDialog() override;
     // Asks for a picture file; empty when the player cancels.
     virtual QString ChoosePictureFile();
+    // Says why the chosen picture cannot be shown.
+    virtual void Warn(const QString& strText);
 
 private:
     QComboBox* m_pGridSize = nullptr;

@@ -8,21 +8,11 @@
 using Points = QList<QPoint>;
 
 // What the player sees: the board and its frame pixel by pixel, the frames
-// of a slide, the pages and their texts at three font sizes, and the tile
-// picture made from files that are damaged, lie, or are no files at all.
+// of a slide, and the pages and their texts at three font sizes.
 class ScreenTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
-
-    static QByteArray Square(const char* format, Qt::GlobalColor colour = Qt::red)
-    {
-        QImage square(100, 100, QImage::Format_ARGB32);
-        QBuffer buffer;
-        square.fill(colour);
-        square.save(&buffer, format);
-        return buffer.data();
-    }
 
     // The texts on the page whose ink leaves their widget (less a check box's
     // indicator or a button's frame).
@@ -234,6 +224,7 @@ private slots:
         struct CPicking : COptionsDlg
         {
             QString ChoosePictureFile() override { return QStringLiteral("/me/cat.gif"); }
+            void Warn(const QString&) override {}
         } dlg;
         const auto shown = [&dlg] {
             return QStringLiteral("%1 %2 %3 '%4'")
@@ -298,46 +289,6 @@ private slots:
         QCOMPARE(texts, shown);
         QCOMPARE(StatsOnDisk().leastMoves[1], 9999);
         QCOMPARE(StatsOnDisk().timeName[2], QStringLiteral("Anonymous"));
-    }
-
-    void pictures_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("shown");  // red: the picture; kept: the one held before; face: see-through
-        const QByteArray gif = QByteArray::fromHex("47494638376108000800810000ff00000000000000000000002c00000000080008"
-                                                   "0000080f0001081c48b0a0c18308132a4c1810003b");
-        const QByteArray bomb =  // a BMP header of 65535 x 65535 pixels
-            QByteArray::fromHex("424d36000000000000003600000028000000ffff0000ffff000001001800") + QByteArray(88, '\0');
-        for (const auto& [format, bytes] : QList<std::pair<const char*, QByteArray>>{
-                 {"png", Square("PNG")}, {"jpg", Square("JPG")}, {"bmp", Square("BMP")}, {"gif", gif}}) {
-            QTest::addRow("%s", format) << QStringLiteral("whole.") + format << "" << bytes << "red";
-            for (int cut : {20, int(bytes.size() / 2), int(bytes.size() - 13)})
-                QTest::addRow("%s cut at %d", format, cut) << QStringLiteral("cut.") + format << "" << bytes.left(cut) << "kept";
-        }
-        QTest::newRow("GIF named .jpg") << "gif.jpg" << "" << gif << "red";
-        QTest::newRow("see-through PNG") << "clear.png" << "" << Square("PNG", Qt::transparent) << "face";
-        QTest::newRow("text named .jpg") << "text.jpg" << "" << QByteArray("not a picture\n") << "kept";
-        QTest::newRow("65535 x 65535 BMP") << "bomb.bmp" << "" << bomb << "kept";
-        QTest::newRow("empty") << "empty.png" << "" << QByteArray() << "kept";
-        for (const char* kind : {"folder", "fifo", "/dev/zero"})
-            QTest::addRow("%s", kind) << "thing.jpg" << kind << QByteArray() << "kept";
-    }
-
-    void pictures() {
-        QFETCH(QString, name);
-        QFETCH(QString, kind);
-        QFETCH(QByteArray, bytes);
-        const QString path = m_dir.filePath(name), held = m_dir.filePath(QStringLiteral("held.png"));
-        Make(path, kind, bytes), Make(held, "", Square("PNG", Qt::blue));
-        CTestDlg d;
-        CSettings::PutLocation(held), d.ApplySettings();
-        const QImage before = d.Frame();
-        CSettings::PutLocation(path), d.ApplySettings();
-        const QImage frame = d.Frame();
-        const QColor centre = frame.pixelColor(120, 120);
-        const bool bRed = centre.red() > 200 && centre.green() < 60 && frame.pixelColor(20, 20) == kFace;
-        QTEST(QString(bRed ? "red" : frame == before ? "kept" : centre == kFace ? "face" : "other"), "shown");
     }
 };
 

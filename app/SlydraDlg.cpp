@@ -68,6 +68,7 @@ void CSlydraDlg::PrepareTiles()
         m_picture.LoadBitmapResource(nSize == 3 ? 145 : nSize == 5 ? 147 : 144);
     }
     m_pBoardView->SetTilePicture(m_picture.Surface());
+    m_pBoardView->SetNumberedTiles(!m_picture.Path().isEmpty());
 }
 
 bool CSlydraDlg::ConfirmResign()

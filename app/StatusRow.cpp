@@ -37,12 +37,15 @@ CStatusRow::CStatusRow(QWidget* pParent)
 void CStatusRow::SetMoves(int nMoves)
 {
     m_wndMoves->setText(QString::number(nMoves));
+    // A screen reader reads the count with its caption: "Moves 1".
+    m_wndMoves->setAccessibleName(m_wndMovesLabel->text() + m_wndMoves->text());
     FitLabels();
 }
 
 void CStatusRow::SetSeconds(int nSeconds)
 {
     m_wndTime->setText(QString::fromStdString(FormatElapsed(nSeconds)));
+    m_wndTime->setAccessibleName(m_wndTimeLabel->text() + m_wndTime->text());
     FitLabels();
 }
 

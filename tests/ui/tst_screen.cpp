@@ -25,11 +25,17 @@ class ScreenTest : public QObject
     }
 
     // The texts on the page whose ink leaves their widget (less a check box's
-    // indicator or a button's frame).
-    static QStringList CutTexts(const QWidget& page)
+    // indicator or a button's frame), and the controls a screen reader finds
+    // without a name.
+    static QStringList Unreadable(const QWidget& page)
     {
         QStringList cut;
         for (QWidget* w : page.findChildren<QWidget*>()) {
+            const QAccessibleInterface* pRead = QAccessible::queryAccessibleInterface(w);
+            const bool bNamed = !pRead->text(QAccessible::Name).isEmpty();
+            const bool bLabelled = !pRead->relations(QAccessible::Label).isEmpty();
+            if (!bNamed && !bLabelled && w->focusPolicy() != Qt::NoFocus && w->isVisibleTo(&page))
+                cut << QStringLiteral("nameless ") + w->metaObject()->className();
             const auto* pLabel = qobject_cast<QLabel*>(w);
             const auto* pButton = qobject_cast<QAbstractButton*>(w);
             const QString text = pLabel ? pLabel->text() : pButton ? pButton->text() : "";
@@ -162,7 +168,7 @@ private slots:
         QStringList cut;
         QMap<int, QImage> looks;  // the window, Congratulations, About, Options, Best Scores, the completion message
         const auto check = [&](QWidget* pPage) {
-            cut << CutTexts(*pPage);
+            cut << Unreadable(*pPage);
             looks[looks.isEmpty() ? 2 : looks.lastKey() + 1] = pPage->grab().toImage();
             const bool bOverWindow = pPage->pos() == d.mapToGlobal(QPoint());
             QVERIFY(!qobject_cast<CTitledDlg*>(pPage) || bOverWindow || !pPage->isVisible());
@@ -186,9 +192,9 @@ private slots:
         congratulations.m_strLine2 = QStringLiteral("You have the fastet time of 59m58s");
         congratulations.UpdateData(false);
         looks[0] = d.grab().toImage();
-        cut << CutTexts(d);
+        cut << Unreadable(d);
         looks[1] = congratulations.grab().toImage();
-        cut << CutTexts(congratulations);
+        cut << Unreadable(congratulations);
         d.m_bRealBoxes = true;
         WhenModalOpens(&d, check);
         d.OnGridCompleted();
@@ -335,6 +341,7 @@ private slots:
         const QImage before = d.Frame();
         CSettings::PutLocation(path), d.ApplySettings();
         const QImage frame = d.Frame();
+        QCOMPARE(d.BoardText(), QStringLiteral("1, 2, 3, 4; 5, 6, 7, 8; 9, 10, 11, 12; 13, 14, 15, blank"));
         const QColor centre = frame.pixelColor(120, 120);
         const bool bRed = centre.red() > 200 && centre.green() < 60 && frame.pixelColor(20, 20) == kFace;
         QTEST(QString(bRed ? "red" : frame == before ? "kept" : centre == kFace ? "face" : "other"), "shown");

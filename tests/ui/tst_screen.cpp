@@ -49,6 +49,19 @@ class ScreenTest : public QObject
         return cut;
     }
 
+    // The contrast ratio of the lightest pixel of the area to its darkest.
+    static double Contrast(const QImage& image, const QRect& area)
+    {
+        const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        QList<double> luminances;
+        for (int i = 0; i < area.width() * area.height(); ++i) {
+            const QColor c = image.pixelColor(area.x() + i % area.width(), area.y() + i / area.width());
+            luminances << 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        }
+        const auto [darkest, lightest] = std::minmax_element(luminances.cbegin(), luminances.cend());
+        return (*lightest + 0.05) / (*darkest + 0.05);
+    }
+
 private slots:
     void initTestCase() { SetUpRun(m_dir); }
     void init() { ForgetEverything(); }
@@ -208,6 +221,37 @@ private slots:
             const QImage drawn = QImage(file).convertToFormat(QImage::Format_RGB32);
             QVERIFY2(looks[i].convertToFormat(QImage::Format_RGB32) == drawn, qPrintable(file));
         }
+    }
+
+    // Under a dark palette the labels stand out from the face by 4.5:1 and a
+    // page's title by 3:1, by the pixels drawn; under the light one the looks hold.
+    void darkPalette()
+    {
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
+        CTestDlg d;
+        const QImage window = d.grab().toImage();
+        const QImage page = COptionsDlg(&d).grab().toImage();
+        QApplication::setPalette(light);
+        QCOMPARE_GE(Contrast(window, QRect(5, 245, 195, 16)), 4.5);
+        QCOMPARE_GE(Contrast(page, QRect(5, 0, 125, 26)), 3.0);
+    }
+
+    // Right to left, the board and its labels are drawn and tapped as left to
+    // right, and each page's title shows whole in the band left of OK, as left to right.
+    void rightToLeft()
+    {
+        QList<QImage> shown[2];
+        const QRect band(0, 0, 135, 26);
+        for (const bool bReverse : {false, true}) {
+            QApplication::setLayoutDirection(bReverse ? Qt::RightToLeft : Qt::LeftToRight);
+            CTestDlg d;
+            d.Tap(14);
+            shown[bReverse] << d.grab(QRect(0, 0, 240, 268)).toImage() << COptionsDlg(&d).grab(band).toImage();
+            shown[bReverse] << CBestScoresDlg(&d).grab(band).toImage() << CCongratulationsDlg(&d).grab(band).toImage();
+        }
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(shown[true], shown[false]);
     }
 
     // The Options page shows the stored options and stores each change at

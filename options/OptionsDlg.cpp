@@ -50,12 +50,14 @@ COptionsDlg::COptionsDlg(QWidget* pParent)
 
     m_pGridSize = new QComboBox(this);
     m_pGridSize->setGeometry(ToPixels(43, 21, 35, 14));
+    pSizeLabel->setBuddy(m_pGridSize);
 
     m_pAnimation = new QCheckBox(QStringLiteral("Animation"), this);
     m_pAnimation->setGeometry(ToPixels(7, 40, 47, 10));
 
     m_pPath = new QLineEdit(this);
     m_pPath->setGeometry(ToPixels(13, 76, 95, 14));
+    m_pPath->setAccessibleName(tr("Picture file"));
 
     m_pUsePicture = new QCheckBox(QStringLiteral("Use"), this);
     m_pUsePicture->setGeometry(ToPixels(13, 63, 28, 10));
@@ -63,6 +65,7 @@ COptionsDlg::COptionsDlg(QWidget* pParent)
     auto* pBrowse = new QPushButton(QStringLiteral("..."), this);
     pBrowse->setGeometry(ToPixels(112, 76, 14, 14));
     pBrowse->setAutoDefault(false);
+    pBrowse->setAccessibleName(tr("Choose the picture file"));
 
     connect(m_pGridSize, &QComboBox::activated, this, &COptionsDlg::OnSelChangeGridSize);
     connect(pBrowse, &QPushButton::clicked, this, &COptionsDlg::OnBrowse);

@@ -7,9 +7,9 @@ class QPainter;
 class QPushButton;
 
 // Base of the secondary dialogs: a page over the main window's board with the
-// title in bold blue letters, a black line under it, and "OK" and "Cancel" at
-// the top right. Cancel ends the dialog without reading its controls; OK copies
-// the controls into the fields first.
+// title in bold blue letters (a lighter blue on a dark page), a black line under
+// it, and "OK" and "Cancel" at the top right. Cancel ends the dialog without
+// reading its controls; OK copies the controls into the fields first.
 class CTitledDlg : public QDialog
 {
     Q_OBJECT

@@ -90,6 +90,9 @@ public:
 
     QString Label(const char* name) const { return findChild<QLabel*>(QLatin1String(name))->text(); }
     QImage Frame() { return BoardView().grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // What a screen reader reads of a widget, and of the board's tiles.
+    QString Spoken(QWidget* pWidget) { return QAccessible::queryAccessibleInterface(pWidget)->text(QAccessible::Name); }
+    QString BoardText() { return QAccessible::queryAccessibleInterface(&BoardView())->text(QAccessible::Description); }
     void Tap(int nCell, Qt::MouseButton button = Qt::LeftButton)
     {
         const int t = BoardView().TileSize();

@@ -12,8 +12,6 @@ class COptionsDlg : public CTitledDlg
 {
     Q_OBJECT
 public:
-    static constexpr int kIdGridSize = 1011;
-
     explicit COptionsDlg(QWidget* pParent = nullptr);
     ~COptionsDlg() override;
 

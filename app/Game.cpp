@@ -79,6 +79,31 @@ std::optional<STileMove> CGame::MoveTile(int nRow, int nCol)
     return move;
 }
 
+std::optional<STileMove> CGame::MoveTowards(EDirection direction)
+{
+    int nRow = 0;
+    int nCol = 0;
+    m_board.FindBlank(nRow, nCol);
+    switch (direction) {
+    case EDirection::Left:
+        ++nCol;
+        break;
+    case EDirection::Right:
+        --nCol;
+        break;
+    case EDirection::Up:
+        ++nRow;
+        break;
+    case EDirection::Down:
+        --nRow;
+        break;
+    }
+    const int nSize = m_board.m_nSize;
+    if (nRow < 0 || nRow >= nSize || nCol < 0 || nCol >= nSize)
+        return std::nullopt;
+    return MoveTile(nRow, nCol);
+}
+
 SRecordsBeaten CGame::RecordsBeaten(int nLeastMoves, int nFastestTime) const
 {
     return {m_nMoves < nLeastMoves, m_nSeconds < nFastestTime};

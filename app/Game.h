@@ -23,6 +23,15 @@ struct STileMove
     bool bCompleted = false;
 };
 
+// The way an arrow key points: the tile on the far side of the blank moves that way into it.
+enum class EDirection
+{
+    Left,
+    Right,
+    Up,
+    Down,
+};
+
 // Which records of its level a finished game beats; a result equal to a record does not.
 struct SRecordsBeaten
 {
@@ -65,6 +74,9 @@ public:
     // Slides the tile at (nRow, nCol) into the blank if they share an edge;
     // a running game counts it and may end with it.
     std::optional<STileMove> MoveTile(int nRow, int nCol);
+    // Slides the tile beside the blank into it in that direction: Left moves
+    // the tile right of the blank. With no tile on that side, no move.
+    std::optional<STileMove> MoveTowards(EDirection direction);
     SRecordsBeaten RecordsBeaten(int nLeastMoves, int nFastestTime) const;
 
 signals:

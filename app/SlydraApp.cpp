@@ -3,6 +3,7 @@
 #include "app/SlydraDlg.h"
 #include "app/TerminationSignals.h"
 #include "app/Version.h"
+#include "render/PictureDecode.h"
 
 CSlydraApp::CSlydraApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -13,6 +14,7 @@ CSlydraApp::CSlydraApp(int& argc, char** argv)
     // The desktop entry's id: Wayland compositors match the window to its menu
     // entry by it (on X11 the desktop entry's StartupWMClass matches "Slydra").
     setDesktopFileName(QStringLiteral("io.github.brevik.Slydra"));
+    PictureDecode::SetDecodeLimit();
 }
 
 int CSlydraApp::InitInstance()

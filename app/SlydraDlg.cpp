@@ -8,11 +8,14 @@
 #include "render/BoardPainter.h"
 #include "render/BoardView.h"
 #include "render/BuiltInImage.h"
+#include "render/PicturePrepare.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
 #include "scores/ElapsedText.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -68,13 +71,30 @@ void CSlydraDlg::CreateMenuBar()
     m_menuBar = new QMenuBar(this);
     m_menuBar->setNativeMenuBar(false);
 
-    QMenu* pGame = m_menuBar->addMenu(tr("Game"));
-    connect(pGame->addAction(tr("New")), &QAction::triggered, this, &CSlydraDlg::OnNewGame);
+    QMenu* pGame = m_menuBar->addMenu(tr("&Game"));
+    // A menu shows one key of an action on its own; the text after the tab shows both.
+    const QList<QKeySequence> newKeys = {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)};
+    QAction* pNew = pGame->addAction(tr("&New") + QLatin1Char('\t')
+                                     + QKeySequence::listToString(newKeys, QKeySequence::NativeText));
+    pNew->setShortcuts(newKeys);
+    connect(pNew, &QAction::triggered, this, &CSlydraDlg::OnNewGame);
 
-    QMenu* pTools = m_menuBar->addMenu(tr("Tools"));
-    connect(pTools->addAction(tr("About")), &QAction::triggered, this, &CSlydraDlg::OnAbout);
-    connect(pTools->addAction(tr("Best Scores...")), &QAction::triggered, this, &CSlydraDlg::OnBestScores);
-    connect(pTools->addAction(tr("Options...")), &QAction::triggered, this, &CSlydraDlg::OnOptions);
+    QMenu* pTools = m_menuBar->addMenu(tr("&Tools"));
+    connect(pTools->addAction(tr("&About")), &QAction::triggered, this, &CSlydraDlg::OnAbout);
+    connect(pTools->addAction(tr("&Best Scores...")), &QAction::triggered, this, &CSlydraDlg::OnBestScores);
+    connect(pTools->addAction(tr("&Options...")), &QAction::triggered, this, &CSlydraDlg::OnOptions);
+
+    AddWindowKey(Qt::Key_F10, [this] { m_menuBar->setActiveAction(m_menuBar->actions().constFirst()); });
+    // As the close button: no question, and the records are written as at any close.
+    AddWindowKey(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+}
+
+void CSlydraDlg::AddWindowKey(const QKeySequence& key, const std::function<void()>& fn)
+{
+    auto* pAction = new QAction(this);
+    pAction->setShortcut(key);
+    connect(pAction, &QAction::triggered, this, fn);
+    addAction(pAction);
 }
 
 void CSlydraDlg::PrepareTiles()
@@ -82,14 +102,16 @@ void CSlydraDlg::PrepareTiles()
     const QColor crFace = SBoardColours::FromPalette(palette()).face;
     const QString strLocation = CSettings::GetLocation();
     const int nSize = m_game.Board().m_nSize;
-    const bool bPicture = CSettings::GetUsePic() && !strLocation.isEmpty();
-    if (bPicture) {
-        m_picture.LoadPictureFile(strLocation, crFace, QSize(kCanvasSize, kCanvasSize));
-        m_picture.FitToCanvas(kCanvasSize, kCanvasSize, crFace, true, true);
-    } else {
+    const SPictureResult picture = CSettings::GetUsePic() && !strLocation.isEmpty()
+        ? PreparePicture(strLocation, QSize(kCanvasSize, kCanvasSize), crFace)
+        : SPictureResult();
+    // No picture, or one that cannot be shown: the letters of the grid size.
+    if (picture.image.isNull())
         m_picture.LoadBitmapResource(nSize == 3 ? 145 : nSize == 5 ? 147 : 144);
-    }
-    m_pBoardView->SetTilePicture(m_picture.Surface(), !bPicture);
+    else
+        m_picture.Hold(picture.image);
+    m_pBoardView->SetTilePicture(m_picture.Surface(), picture.image.isNull());
+    m_pBoardView->SetNumberedTiles(!picture.image.isNull());
     m_pStatus->Place(m_pBoardView->ClientRect());
 }
 
@@ -116,9 +138,19 @@ void CSlydraDlg::OnNewGame()
 
 void CSlydraDlg::OnCellClicked(int nRow, int nCol)
 {
+    PlayMove([this, nRow, nCol] { return m_game.MoveTile(nRow, nCol); });
+}
+
+void CSlydraDlg::OnArrowKey(EDirection direction)
+{
+    PlayMove([this, direction] { return m_game.MoveTowards(direction); });
+}
+
+void CSlydraDlg::PlayMove(const std::function<std::optional<STileMove>()>& makeMove)
+{
     if (m_pBoardView->IsSliding())
         return;
-    const std::optional<STileMove> move = m_game.MoveTile(nRow, nCol);
+    const std::optional<STileMove> move = makeMove();
     if (!move)
         return;
     m_pBoardView->StartSlide(move->nTile, move->nFromRow, move->nFromCol, move->nToRow, move->nToCol,
@@ -229,10 +261,21 @@ bool CSlydraDlg::RunOptionsDialog()
 }
 
 // Escape would end the dialog and with it the game; only the close button does.
+// Keys the board and the labels do not take come here.
 void CSlydraDlg::keyPressEvent(QKeyEvent* pEvent)
 {
+    static const QHash<int, EDirection> kArrows = {{Qt::Key_Left, EDirection::Left},
+                                                   {Qt::Key_Right, EDirection::Right},
+                                                   {Qt::Key_Up, EDirection::Up},
+                                                   {Qt::Key_Down, EDirection::Down}};
+    const bool bPlain = !(pEvent->modifiers() & ~Qt::KeypadModifier);
     if (pEvent->key() == Qt::Key_Escape) {
         pEvent->accept();
+        return;
+    }
+    if (bPlain && kArrows.contains(pEvent->key())) {
+        pEvent->accept();
+        OnArrowKey(kArrows.value(pEvent->key()));
         return;
     }
     QDialog::keyPressEvent(pEvent);

@@ -7,8 +7,12 @@
 #include <QDialog>
 #include <QMessageBox>
 
+#include <functional>
+#include <optional>
+
 class CBoardView;
 class CStatusRow;
+class QKeySequence;
 class QMenuBar;
 
 // The main window: the board view, the move and time labels, the menu bar and
@@ -30,6 +34,8 @@ public:
     void OnBestScores();
     // A tap on a cell: slides its tile into the blank when they share an edge.
     void OnCellClicked(int nRow, int nCol);
+    // An arrow key: slides the tile beside the blank in the arrow's direction.
+    void OnArrowKey(EDirection direction);
     bool ConfirmResign();
     void OnGridCompleted();
     // Ends the program in order from wherever it waits: every dialog above the
@@ -58,6 +64,11 @@ private:
     void OnInitDialog();
     void CreateMenuBar();
     void LayOut();
+    // A key that works wherever the focus is in the window.
+    void AddWindowKey(const QKeySequence& key, const std::function<void()>& fn);
+    // What a tap and a key share: dropped during a slide, else the move is
+    // made, drawn and counted, and may complete the game.
+    void PlayMove(const std::function<std::optional<STileMove>()>& makeMove);
     void PrepareTiles();
 
     CGame m_game;

@@ -22,9 +22,9 @@ CStatusRow::CStatusRow(QWidget* pParent)
         auto* pLabel = new QLabel(strText, this);
         pLabel->setGeometry(nLeft, 0, nRight - nLeft, kRow.height());
         pLabel->setAlignment(align | Qt::AlignVCenter);
-        QPalette palette = pLabel->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        pLabel->setPalette(palette);
+        // The text colour that goes with the face colour the board paints behind
+        // the row: black on a light face, light on a dark one.
+        pLabel->setForegroundRole(QPalette::ButtonText);
         return pLabel;
     };
     m_wndMovesLabel = create(QStringLiteral("Moves "), kEdges[0], kEdges[1], Qt::AlignLeft);
@@ -38,12 +38,15 @@ CStatusRow::CStatusRow(QWidget* pParent)
 void CStatusRow::SetMoves(int nMoves)
 {
     m_wndMoves->setText(QString::number(nMoves));
+    // A screen reader reads the count with its caption: "Moves 1".
+    m_wndMoves->setAccessibleName(m_wndMovesLabel->text() + m_wndMoves->text());
     FitLabels();
 }
 
 void CStatusRow::SetSeconds(int nSeconds)
 {
     m_wndTime->setText(QString::fromStdString(FormatElapsed(nSeconds)));
+    m_wndTime->setAccessibleName(m_wndTimeLabel->text() + m_wndTime->text());
     FitLabels();
 }
 

@@ -5,7 +5,7 @@
 class QLabel;
 
 // The row of four labels under the board: "Moves " and the move count, "Time "
-// and the clock, in black straight on the board's face colour.
+// and the clock, straight on the board's face colour in its text colour.
 class CStatusRow : public QWidget
 {
     Q_OBJECT

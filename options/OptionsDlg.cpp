@@ -1,15 +1,41 @@
 #include "options/OptionsDlg.h"
 
 #include "options/Settings.h"
+#include "render/BoardPainter.h"
+#include "render/PicturePrepare.h"
 #include "ui/DialogUnits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+
+namespace {
+
+QString FaultText(EPictureFault eFault)
+{
+    switch (eFault) {
+    case EPictureFault::None:
+        break;
+    case EPictureFault::Missing:
+        return QStringLiteral("the file is not there, or it may not be read.");
+    case EPictureFault::NotAPicture:
+        return QStringLiteral("the file is not a picture, or it is damaged.");
+    case EPictureFault::TooLarge:
+        return QStringLiteral("it is too large. A smaller copy of it will do.");
+    case EPictureFault::UnreadableFormat:
+        return QStringLiteral("it is in a format this system cannot read. A copy saved as JPEG or PNG will do.");
+    }
+    return QString();
+}
+
+} // namespace
 
 COptionsDlg::COptionsDlg(QWidget* pParent)
     : CTitledDlg(QStringLiteral("Options"), pParent)
@@ -24,12 +50,14 @@ COptionsDlg::COptionsDlg(QWidget* pParent)
 
     m_pGridSize = new QComboBox(this);
     m_pGridSize->setGeometry(ToPixels(43, 21, 35, 14));
+    pSizeLabel->setBuddy(m_pGridSize);
 
     m_pAnimation = new QCheckBox(QStringLiteral("Animation"), this);
     m_pAnimation->setGeometry(ToPixels(7, 40, 47, 10));
 
     m_pPath = new QLineEdit(this);
     m_pPath->setGeometry(ToPixels(13, 76, 95, 14));
+    m_pPath->setAccessibleName(tr("Picture file"));
 
     m_pUsePicture = new QCheckBox(QStringLiteral("Use"), this);
     m_pUsePicture->setGeometry(ToPixels(13, 63, 28, 10));
@@ -37,6 +65,7 @@ COptionsDlg::COptionsDlg(QWidget* pParent)
     auto* pBrowse = new QPushButton(QStringLiteral("..."), this);
     pBrowse->setGeometry(ToPixels(112, 76, 14, 14));
     pBrowse->setAutoDefault(false);
+    pBrowse->setAccessibleName(tr("Choose the picture file"));
 
     connect(m_pGridSize, &QComboBox::activated, this, &COptionsDlg::OnSelChangeGridSize);
     connect(pBrowse, &QPushButton::clicked, this, &COptionsDlg::OnBrowse);
@@ -90,6 +119,20 @@ void COptionsDlg::OnBrowse()
     m_pPath->setText(strPath);
     CSettings::PutLocation(strPath);
     m_bChanged = true;
+    // Preparing it now also spares the board the work when the page closes.
+    const QColor crFace = SBoardColours::FromPalette(palette()).face;
+    const QSize canvas(kPictureCanvasSide, kPictureCanvasSide);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const EPictureFault eFault = PreparePicture(strPath, canvas, crFace).eFault;
+    QGuiApplication::restoreOverrideCursor();
+    if (eFault == EPictureFault::None)
+        return;
+    Warn(QStringLiteral("This picture cannot be shown: %1\nThe tiles show letters instead.").arg(FaultText(eFault)));
+}
+
+void COptionsDlg::Warn(const QString& strText)
+{
+    QMessageBox::warning(this, QStringLiteral("Slydra"), strText);
 }
 
 QString COptionsDlg::ChoosePictureFile()
@@ -99,7 +142,11 @@ QString COptionsDlg::ChoosePictureFile()
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("jpg"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("Jpeg Files (*.jpg)"),
+    QStringList readable;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        readable << QStringLiteral("*.") + QString::fromLatin1(format);
+    dialog.setNameFilters({QStringLiteral("Picture Files (%1)").arg(readable.join(QLatin1Char(' '))),
+                           QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("Jpeg Files (*.jpg)"),
                            QStringLiteral("Gif Files (*.gif)"), QStringLiteral("All Files (*.*)")});
     dialog.selectNameFilter(QStringLiteral("Jpeg Files (*.jpg)"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

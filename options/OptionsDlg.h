@@ -12,8 +12,6 @@ class COptionsDlg : public CTitledDlg
 {
     Q_OBJECT
 public:
-    static constexpr int kIdGridSize = 1011;
-
     explicit COptionsDlg(QWidget* pParent = nullptr);
     ~COptionsDlg() override;
 
@@ -33,6 +31,8 @@ protected:
     void OnInitDialog() override;
     // Asks for a picture file; empty when the player cancels.
     virtual QString ChoosePictureFile();
+    // Says why the chosen picture cannot be shown.
+    virtual void Warn(const QString& strText);
 
 private:
     QComboBox* m_pGridSize = nullptr;

@@ -4,10 +4,24 @@
 #include "render/BoardPainter.h"
 #include "render/LetterSheet.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 
 #include <cmath>
+
+namespace {
+
+// A group, not a bare client area, so that a screen reader announces it with its tiles.
+QAccessibleInterface* BoardAccessible(const QString&, QObject* pObject)
+{
+    auto* pView = qobject_cast<CBoardView*>(pObject);
+    return pView ? new QAccessibleWidget(pView, QAccessible::Grouping) : nullptr;
+}
+
+} // namespace
 
 CBoardView::CBoardView(const CBoard& board, QWidget* pParent)
     : QWidget(pParent)
@@ -15,6 +29,15 @@ CBoardView::CBoardView(const CBoard& board, QWidget* pParent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kClientWidth, kClientHeight);
+    // Once for the program, before a screen reader first asks for a board.
+    static const bool bFactory = [] {
+        QAccessible::installFactory(&BoardAccessible);
+        return true;
+    }();
+    Q_UNUSED(bFactory)
+    setAccessibleName(tr("Board"));
+    // The arrow keys play wherever the focus is; here it brings a screen reader to the tiles.
+    setFocusPolicy(Qt::StrongFocus);
     m_slideTimer.setInterval(CSlideAnimation::kTimerPeriodMs);
     m_slideTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_slideTimer, &QTimer::timeout, this, &CBoardView::SlideFrame);
@@ -36,10 +59,36 @@ void CBoardView::SetTilePicture(const QImage& picture, bool bLetters)
     Relayout();
 }
 
+void CBoardView::SetNumberedTiles(bool bNumbered)
+{
+    m_bNumbered = bNumbered;
+    UpdateTilesText();
+}
+
 void CBoardView::Repaint()
 {
     m_bFrameStale = true;
     update();
+    UpdateTilesText();
+}
+
+// "A, blank, B; D, E, C; G, H, F": rows apart by semicolons, tiles by commas.
+void CBoardView::UpdateTilesText()
+{
+    QStringList rows;
+    for (int nRow = 0; nRow < m_board.m_nSize; ++nRow) {
+        QStringList tiles;
+        for (int nCol = 0; nCol < m_board.m_nSize; ++nCol) {
+            const int nTile = m_board.GetAt(nRow, nCol);
+            if (nTile == m_board.m_nBlank)
+                tiles << tr("blank");
+            else
+                tiles << (m_bNumbered ? QString::number(nTile + 1) : QString(QChar(u'A' + nTile)));
+        }
+        rows << tiles.join(QStringLiteral(", "));
+    }
+    // Qt sends a screen reader the description-changed event.
+    setAccessibleDescription(rows.join(QStringLiteral("; ")));
 }
 
 void CBoardView::Relayout()
@@ -88,6 +137,7 @@ QImage CBoardView::DevicePixels()
 void CBoardView::StartSlide(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate)
 {
     m_slide.Begin(nTile, nFromRow, nFromCol, nToRow, nToCol, bAnimate);
+    UpdateTilesText();
     if (bAnimate)
         m_slideTimer.start();
     SlideFrame();

@@ -12,7 +12,8 @@ class CBoard;
 // picture, and a tile sliding into the blank. The 240 x 268 client grows with
 // the view, centred on the face colour, and is drawn in the device's own
 // pixels into a retained frame that a paint copies out. Turns a left click
-// into a cell. It knows nothing of moves, clocks or records.
+// into a cell. It knows nothing of moves, clocks or records. A screen reader
+// finds it as "Board" and reads its tiles row by row.
 class CBoardView : public QWidget
 {
     Q_OBJECT
@@ -33,6 +34,8 @@ public:
     // board's size: a letter sheet, drawn afresh for other sizes, or a
     // player's picture, scaled smoothly for them.
     void SetTilePicture(const QImage& picture, bool bLetters);
+    // Tiles cut from a player's picture are read by number, letter-sheet tiles by letter.
+    void SetNumberedTiles(bool bNumbered);
     // Paints the whole board afresh from the model at the next paint.
     void Repaint();
     // Lays the client out for the view's size in device pixels; a resize does
@@ -61,6 +64,8 @@ private:
     void PrepareTiles();
     // The frame's memory as an image of device pixels.
     QImage DevicePixels();
+    // Tells a screen reader the tiles as they now stand.
+    void UpdateTilesText();
 
     const CBoard& m_board;
     QImage m_picture;
@@ -68,6 +73,7 @@ private:
     QImage m_tiles;
     int m_nTilesFor = 0;  // the tile size, ring width and grid size m_tiles was made for
     SBoardLayout m_layout;
+    bool m_bNumbered = false;
     // What the player sees; paints and slide frames draw here.
     QImage m_frame;
     bool m_bFrameStale = true;

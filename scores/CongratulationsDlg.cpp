@@ -27,6 +27,8 @@ CCongratulationsDlg::CCongratulationsDlg(QWidget* pParent)
 
     auto* pPrompt = new QLabel(QStringLiteral("Please enter your name:"), this);
     pPrompt->setGeometry(ToPixels(19, 57, 114, 10));
+    pPrompt->setBuddy(m_pName);
+    m_pName->setAccessibleName(tr("Your name"));
 }
 
 CCongratulationsDlg::~CCongratulationsDlg() = default;

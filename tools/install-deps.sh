@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build        # compiler and build tools
   qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets, its xcb/offscreen plugins, the GL headers Qt6Gui's CMake package asks for
+  qt6-image-formats-plugins libpng-dev     # pictures: Qt's WebP and TIFF readers; libpng, which reads a PNG's top rows alone
   libgtest-dev googletest                  # core tests
   xvfb xdotool python3-xlib python3-pil    # the real-window test: drive, grab and read the window
   imagemagick                              # pictures for the README and the benchmarks

@@ -9,6 +9,11 @@
 #   game         Slydra with the built-in letter sheet (first start settings)
 #   photo        Slydra with a 24-megapixel JPEG as the tile picture
 #   progressive  the same photo as a progressive JPEG
+#   png          the same photo enlarged to an 8000 x 6000 PNG
+#   portrait     the same photo reduced to 4000 x 3000, tagged to stand upright (orientation 6)
+#
+# Each picture runs twice: "KIND first" with an empty cache folder, as at the
+# picture's first use, and "KIND" with the tile picture the runs before kept there.
 #
 # A run is timed from the program's start to the first complete frame of its window,
 # the moment the X server's DAMAGE reports have covered all of it; the program
@@ -21,11 +26,13 @@
 #   tools/measure-startup.py -- COMMAND ...   one run of the game or the baseline, e.g. under valgrind
 #
 # Builds the game and the baseline into $BUILD (build/release by default).
-import os, signal, statistics, subprocess, sys, tempfile, time
+import os, shutil, signal, statistics, subprocess, sys, tempfile, time
 from Xlib import X, display
 from Xlib.ext import damage
 
-KINDS = ("baseline", "text", "game", "photo", "progressive") + (("against",) if os.environ.get("AGAINST") else ())
+PICTURES = ("photo", "progressive", "png", "portrait")
+KINDS = ("baseline", "text", "game") + PICTURES + tuple(f"{kind} first" for kind in PICTURES) \
+    + (("against",) if os.environ.get("AGAINST") else ())
 top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 work = tempfile.TemporaryDirectory(prefix="slydra-measure.")
 
@@ -34,8 +41,11 @@ def fail(why):
     raise SystemExit(f"measure-startup: {why}")
 
 
-def first_frame(command, env):
+def first_frame(command, env, first_use=False):
     """Milliseconds from exec to the first complete frame, and peak resident KiB."""
+    if first_use:
+        shutil.rmtree(env["XDG_CACHE_HOME"])
+        os.makedirs(env["XDG_CACHE_HOME"], mode=0o700)
     x = display.Display(env["DISPLAY"])
     x.damage_query_version()  # the server takes no DAMAGE request before it
     x.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
@@ -73,7 +83,7 @@ def first_frame(command, env):
 def environment(display_name, kind, picture=None):
     """A fresh account's settings and data folders for one kind of run."""
     env = dict(os.environ, DISPLAY=display_name, QT_QPA_PLATFORM="xcb")
-    for var in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"):
+    for var in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME"):
         env[var] = f"{work.name}/{kind}/{var}"
         os.makedirs(env[var], mode=0o700)
     if picture:
@@ -90,34 +100,38 @@ def measure(display_name, runs):
                     "-DSLYDRA_TESTS=OFF"], check=True, stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", build, "--parallel", "2", "--target", "slydra", "baseline_dialog"],
                    check=True, stdout=subprocess.DEVNULL)
-    print("measure-startup: drawing the 24-megapixel photos", flush=True)
-    photo, progressive = f"{work.name}/photo.jpg", f"{work.name}/progressive.jpg"
+    print("measure-startup: drawing the photos", flush=True)
+    files = {kind: f"{work.name}/{kind}.{ext}" for kind, ext in
+             (("photo", "jpg"), ("progressive", "jpg"), ("png", "png"), ("portrait", "jpg"))}
     subprocess.run(["convert", "-size", "6000x4000", "-seed", "1", "plasma:fractal", "-attenuate", "0.4", "+noise",
-                    "Gaussian", "-sampling-factor", "2x2", "-quality", "90", "-write", photo, "-interlace", "JPEG",
-                    progressive], check=True)
+                    "Gaussian", "-sampling-factor", "2x2", "-quality", "90", "-write", files["photo"], "-interlace",
+                    "JPEG", files["progressive"]], check=True)
+    subprocess.run(["convert", files["photo"], "-resize", "8000x6000!", "-depth", "8", files["png"]], check=True)
+    subprocess.run(["convert", files["photo"], "-resize", "4000x3000!", "-orient", "right-top", files["portrait"]],
+                   check=True)
     game, baseline = [f"{build}/slydra"], [f"{build}/bench/baseline_dialog"]
-    commands = {"baseline": baseline, "text": baseline + ["--text"], "game": game, "photo": game,
-                "progressive": game, "against": [f"{os.environ.get('AGAINST')}/slydra"]}
-    envs = {kind: environment(display_name, kind, {"photo": photo, "progressive": progressive}.get(kind))
-            for kind in KINDS}
+    commands = {kind: game for kind in KINDS}
+    commands.update(baseline=baseline, text=baseline + ["--text"])
+    envs = {kind: environment(display_name, kind, files.get(kind.split()[0])) for kind in KINDS}
+    commands.update(against=[f"{os.environ.get('AGAINST')}/slydra"])
     results = {kind: [] for kind in KINDS}
     print(f"measure-startup: one warm-up run of each, then {runs} of each, interleaved", flush=True)
     for kind in KINDS:
-        first_frame(commands[kind], envs[kind])
+        first_frame(commands[kind], envs[kind], kind.endswith(" first"))
     for i in range(runs):
         for kind in KINDS[i % len(KINDS):] + KINDS[:i % len(KINDS)]:  # no kind always follows the same one
-            results[kind].append(first_frame(commands[kind], envs[kind]))
+            results[kind].append(first_frame(commands[kind], envs[kind], kind.endswith(" first")))
     ms = {kind: statistics.median(r[0] for r in results[kind]) for kind in KINDS}
     mib = {kind: statistics.median(r[1] for r in results[kind]) / 1024 for kind in KINDS}
     print(f"\nmedians of {runs} runs each: exec to first complete frame (spread), peak resident memory")
     for kind in KINDS:
         times = sorted(r[0] for r in results[kind])
-        print(f"  {kind:<12} {ms[kind]:7.1f} ms ({times[0]:.1f}..{times[-1]:.1f})  {mib[kind]:6.1f} MiB")
+        print(f"  {kind:<17} {ms[kind]:7.1f} ms ({times[0]:.1f}..{times[-1]:.1f})  {mib[kind]:6.1f} MiB")
     for a, b in (("game", "baseline"), ("text", "baseline"), ("game", "text"), ("game", "against")):
         if b not in ms:
             continue
         print(f"  {a} / {b}: {ms[a] / ms[b]:.2f} x, {mib[a] - mib[b]:+.2f} MiB")
-    for a in ("photo", "progressive"):
+    for a in PICTURES + tuple(f"{kind} first" for kind in PICTURES):
         print(f"  {a} - game: {ms[a] - ms['game']:+.1f} ms, {mib[a] - mib['game']:+.2f} MiB")
 
 

@@ -2,17 +2,42 @@
 
 #include "ui/FittedFont.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+// How bright a colour looks, 0 for black to 1 for white (relative luminance of sRGB).
+double Luminance(const QColor& colour)
+{
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double ContrastRatio(const QColor& first, const QColor& second)
+{
+    const double l1 = Luminance(first);
+    const double l2 = Luminance(second);
+    return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
+}
+
+// Pure blue on a light page; on a dark one, where it would hardly show, a
+// blue half way to white.
+QColor TitleColour(const QColor& background)
+{
+    const QColor blue(0, 0, 255);
+    return ContrastRatio(blue, background) >= 3.0 ? blue : QColor(0x80, 0x80, 0xff);
+}
 
 // 9 points at the screen's vertical resolution: 12 pixels at 96 dpi.
 int TitlePixelHeight(const QWidget& widget)
@@ -67,6 +92,15 @@ int CTitledDlg::DoModal()
             waiting << pChild;
         }
     }
+    // The window's keys too: its menu commands and its own shortcuts.
+    QList<QPointer<QAction>> waitingKeys;
+    for (QAction* pAction : pOwner->findChildren<QAction*>()) {
+        auto* pHolder = qobject_cast<QWidget*>(pAction->parent());
+        if (pAction->isEnabled() && !(pHolder && (pHolder == this || isAncestorOf(pHolder)))) {
+            pAction->setEnabled(false);
+            waitingKeys << pAction;
+        }
+    }
     pOwner->installEventFilter(this);
     PlaceOverOwner();
     raise();
@@ -75,6 +109,10 @@ int CTitledDlg::DoModal()
     for (const QPointer<QWidget>& pChild : waiting) {
         if (pChild)
             pChild->setEnabled(true);
+    }
+    for (const QPointer<QAction>& pAction : waitingKeys) {
+        if (pAction)
+            pAction->setEnabled(true);
     }
     return nResult;
 }
@@ -109,6 +147,14 @@ bool CTitledDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 void CTitledDlg::mousePressEvent(QMouseEvent* pEvent)
 {
     pEvent->accept();
+}
+
+// Nor do the keys the page leaves: an arrow key must not slide a tile under it.
+void CTitledDlg::keyPressEvent(QKeyEvent* pEvent)
+{
+    QDialog::keyPressEvent(pEvent);
+    if (parentWidget())
+        pEvent->accept();
 }
 
 void CTitledDlg::OnInitDialog()
@@ -162,9 +208,12 @@ void CTitledDlg::DrawTitle(QPainter& painter)
     painter.fillRect(QRect(client.left(), kTitleBand, client.width(), 1), Qt::black);
 
     painter.setFont(m_fontTitle);
-    painter.setPen(QColor(0, 0, 255));
-    const QRect textRect(client.left() + 5, client.top(), client.width() - 5, kTitleBand);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, windowTitle());
+    painter.setPen(TitleColour(palette().color(backgroundRole())));
+    // Left of OK and Cancel whichever way the texts run: right to left, a
+    // right-aligned title would run under the buttons.
+    const int nRight = std::min(m_btnOk->x(), m_btnCancel->x());
+    const QRect textRect(client.left() + 5, client.top(), nRight - client.left() - 5, kTitleBand);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop, windowTitle());
 }
 
 void CTitledDlg::paintEvent(QPaintEvent*)

@@ -7,11 +7,12 @@ class QPainter;
 class QPushButton;
 
 // Base of the secondary dialogs: a page over the main window's board with the
-// title in bold blue letters, a black line under it, and "OK" and "Cancel" at
-// the top right. Cancel ends the dialog without reading its controls; OK copies
-// the controls into the fields first. A page with an owner is part of the
-// owner's window, centred over the area above its menu bar, and the rest of
-// the window waits while it runs; one without is a window of its own.
+// title in bold blue letters (a lighter blue on a dark page), a black line under
+// it, and "OK" and "Cancel" at the top right. Cancel ends the dialog without
+// reading its controls; OK copies the controls into the fields first. A page
+// with an owner is part of the owner's window, centred over the area above its
+// menu bar, and the rest of the window waits while it runs; one without is a
+// window of its own.
 class CTitledDlg : public QDialog
 {
     Q_OBJECT
@@ -45,6 +46,7 @@ protected:
     void paintEvent(QPaintEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:

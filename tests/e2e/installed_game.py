@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # Plays the installed game in a real X window under a private Xvfb: the window
-# against its desktop entry, the frame and two taps on grabbed pixels,
+# against its desktop entry, the frame, two taps and an arrow key on grabbed pixels,
 # a whole 3x3 game to a record that outlives the X server, the command line and
 # a clean close. tools/screenshots.py takes the README's pictures with it.
 # usage: installed_game.py --prefix PREFIX [--build TREE --built BINARY]
@@ -128,6 +128,8 @@ def play():
     tap(6)
     ring = pixels({(4, 158): SHADOW, (4, 234): SHADOW, (5, 158): FACE, (80, 234): FACE, (4, 235): DARK, (80, 235): DARK})
     moved = settled(win, 'two-taps', lambda shot: ring(shot) or (cells(shot)[6:] != [h[8], h[6], h[7]] and 'not blank, G, H below'))
+    xdo('windowfocus', '--sync', win.id, 'key', 'Left')  # the tile right of the blank, G, slides left into it
+    settled(win, 'left-key', lambda shot: cells(shot)[6:] != [h[6], h[8], h[7]] and 'not G, blank, H below')
     menu(win, 27, 0, 1)
     new = settled(win, 'new', lambda shot: (set(cells(shot)) != set(h) or cells(shot) == cells(moved)) and 'no new deal of the home tiles')
     for cell in (taps := solve([h.index(c) for c in cells(new)])):

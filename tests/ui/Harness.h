@@ -19,12 +19,13 @@ inline const QColor kFace(0xef, 0xef, 0xef);
 inline const QColor kShadow(0x9f, 0x9f, 0x9f);
 inline const QColor kDark(0x76, 0x76, 0x76);
 
-// Settings and records in a private folder for the whole run; a read that
+// Settings, records and prepared pictures in a private folder for the whole run; a read that
 // blocks there fails the test by its timeout.
 inline void SetUpRun(const QTemporaryDir& dir)
 {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
     QApplication::setOrganizationName(QStringLiteral("Brevik"));
     QApplication::setApplicationName(QStringLiteral("Slydra"));
 }
@@ -97,6 +98,9 @@ public:
 
     QString Label(const char* name) const { return findChild<QLabel*>(QLatin1String(name))->text(); }
     QImage Frame() { return BoardView().grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // What a screen reader reads of a widget, and of the board's tiles.
+    QString Spoken(QWidget* pWidget) { return QAccessible::queryAccessibleInterface(pWidget)->text(QAccessible::Name); }
+    QString BoardText() { return QAccessible::queryAccessibleInterface(&BoardView())->text(QAccessible::Description); }
     void Tap(int nCell, Qt::MouseButton button = Qt::LeftButton)
     {
         const int t = BoardView().TileSize();

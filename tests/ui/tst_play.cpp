@@ -17,7 +17,11 @@ class PlayTest : public QObject
     static QString State(CTestDlg& d)
     {
         const CBoard& board = d.Game().Board();
-        return QStringLiteral("%1 %2 %3, moves '%4', time '%5', slide %6, asked %7, options %8%9")
+        QStringList menu;
+        if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            for (QAction* pEntry : pMenu->actions())
+                menu << pEntry->text();
+        return QStringLiteral("%1 %2 %3, moves '%4', time '%5', slide %6, asked %7, options %8%9%10")
             .arg(board.m_nSize)
             .arg(board.IsSolved() ? "home" : "mixed")
             .arg(d.Game().IsRunning() ? "running" : "idle")
@@ -26,7 +30,8 @@ class PlayTest : public QObject
             .arg(d.BoardView().IsSliding() ? "on" : "off")
             .arg(d.m_asked.size())
             .arg(d.m_nOptionsRun)
-            .arg(d.isVisible() ? "" : ", closed");
+            .arg(d.isVisible() ? "" : ", closed")
+            .arg(menu.isEmpty() ? "" : ", menu " + menu.join(", "));
     }
 
     // A tile next to the blank.
@@ -64,8 +69,13 @@ class PlayTest : public QObject
             {'l', [&] { QTest::mouseClick(&d.BoardView(), Qt::LeftButton, {}, QPoint(2, 10)); }},
             {'e', [&] { QTest::keyClick(&d, Qt::Key_Escape); }},
         };
+        // Keys go where the focus is: to the board.
+        const QHash<QChar, QKeyCombination> keys = {
+            {'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'^', Qt::Key_Up}, {'v', Qt::Key_Down}, {'2', Qt::Key_F2},
+            {'+', Qt::CTRL | Qt::Key_N}, {'q', Qt::CTRL | Qt::Key_Q}, {'M', Qt::Key_F10}, {'T', Qt::ALT | Qt::Key_T}};
         for (const QChar step : steps)
-            actions[step]();
+            keys.contains(step) ? QTest::keyClick(&d.BoardView(), keys[step].key(), keys[step].keyboardModifiers())
+                                : actions[step]();
     }
 
 private slots:
@@ -87,6 +97,11 @@ private slots:
         QTest::newRow("idle taps slide uncounted") << "m" << idle + "0";
         QTest::newRow("the right button slides nothing") << "r" << home + "0";
         QTest::newRow("Escape leaves the window open") << "e" << home + "0";
+        QTest::newRow("Ctrl+N") << "+" << fresh + "0, options 0";
+        QTest::newRow("F2 during a game") << "Nm2" << fresh + "1, options 0";
+        QTest::newRow("Ctrl+Q closes a game") << "Nq" << fresh + "0, options 0, closed";
+        QTest::newRow("F10 opens Game") << "M" << home + "0, menu &New\tCtrl+N; F2";
+        QTest::newRow("Alt+T opens Tools") << "T" << home + "0, menu &About, &Best Scores..., &Options...";
         QTest::newRow("new game") << "N" << fresh + "0, options 0";
         QTest::newRow("moves and ticks count") << "Nmtt" << "4 mixed running, moves '1', time '00m02s'" + offNone;
         QTest::newRow("a tap off the board") << "Nx" << fresh + "0, options 0";
@@ -113,8 +128,43 @@ private slots:
         CTestDlg d;
         d.m_options = [] { return false; };
         d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
         Play(d, steps);
         QTEST(State(d), "state");
+    }
+
+    // Arrow keys on the known 3x3 deal, sent where the focus is: the tile beside
+    // the blank on the arrow's far side slides into it as a tap on it would; a
+    // screen reader reads the board as it stands and the labels with their captions.
+    void keys_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<QString>("labels");  // and the least 3x3 moves on disk
+        const QString dealt = QStringLiteral("Board: A, blank, B; D, E, C; G, H, F");
+        const QString left = QStringLiteral("Board: A, B, blank; D, E, C; G, H, F");
+        const QString one = QStringLiteral("Moves 1, Time 00m00s, record 0");
+        QTest::newRow("dealt") << "K" << dealt << "Moves 0, Time 00m00s, record 0";
+        QTest::newRow("Left") << "K<" << left << one;
+        QTest::newRow("Right") << "K>" << "Board: blank, A, B; D, E, C; G, H, F" << one;
+        QTest::newRow("Up") << "K^" << "Board: A, E, B; D, blank, C; G, H, F" << one;
+        QTest::newRow("Down at the top edge") << "Kv" << dealt << "Moves 0, Time 00m00s, record 0";
+        QTest::newRow("a key during a slide") << "Ka<^" << left << one;
+        QTest::newRow("a key after a slide") << "Ka<ssss^t" << "Board: A, B, C; D, E, blank; G, H, F"
+                                             << "Moves 2, Time 00m01s, record 0";
+        QTest::newRow("keys that win, then one more") << "Kc<^^>" << "Board: A, B, C; D, E, F; G, blank, H"
+                                                      << "Moves 3, Time 00m00s, record 3";
+    }
+
+    void keys()
+    {
+        QFETCH(QString, steps);
+        CTestDlg d;
+        Play(d, steps);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&d.BoardView())->role(), QAccessible::Grouping);
+        QTEST(d.Spoken(&d.BoardView()) + ": " + d.BoardText(), "board");
+        const QString labels = d.Spoken(d.findChild<QLabel*>("moves")) + ", " + d.Spoken(d.findChild<QLabel*>("time"));
+        QTEST(labels + QStringLiteral(", record %1").arg(StatsOnDisk().leastMoves[0]), "labels");
     }
 
     // A known game won in 40 seconds against the records on disk; the table

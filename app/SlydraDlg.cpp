@@ -2,6 +2,8 @@
 
 #include "app/AboutDlg.h"
 #include "app/StatusRow.h"
+#include "ui/InWindowModal.h"
+#include "ui/MessagePage.h"
 #include "ui/TitledDlg.h"
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
@@ -213,7 +215,12 @@ void CSlydraDlg::OnOptions()
 void CSlydraDlg::OnAbout()
 {
     CAboutDlg dlg(this);
-    dlg.exec();
+    if (!CInWindowModal::ForAllDialogs()) {
+        dlg.exec();
+        return;
+    }
+    CInWindowModal::Embed(dlg);
+    CInWindowModal::Exec(dlg);
 }
 
 void CSlydraDlg::OnBestScores()
@@ -238,9 +245,12 @@ void CSlydraDlg::EndSession()
         if (QApplication::activeModalWidget() == pModal)
             break;
     }
-    while (CTitledDlg* pPage = CTitledDlg::RunningPage(*this)) {
-        pPage->accept();
-        if (!pPage->isHidden())
+    while (QDialog* pInWindow = CInWindowModal::Running(*this)) {
+        if (auto* pPage = qobject_cast<CTitledDlg*>(pInWindow))
+            pPage->accept();
+        else
+            pInWindow->reject();
+        if (!pInWindow->isHidden())
             break;
     }
     reject();
@@ -249,6 +259,12 @@ void CSlydraDlg::EndSession()
 QMessageBox::StandardButton CSlydraDlg::MessageBox(const QString& strText, const QString& strCaption,
                                                    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
+    if (CInWindowModal::ForAllDialogs()) {
+        const bool bQuestion = buttons.testFlag(QMessageBox::No);
+        CMessagePage page(strCaption, strText, bQuestion, this);
+        const bool bAccepted = page.DoModal() == QDialog::Accepted;
+        return !bQuestion ? QMessageBox::Ok : bAccepted ? QMessageBox::Yes : QMessageBox::No;
+    }
     QMessageBox box(icon, strCaption, strText, buttons, this);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -287,11 +303,11 @@ void CSlydraDlg::resizeEvent(QResizeEvent* pEvent)
     LayOut();
 }
 
-// A page in the window closes as the end of the session closes it, and then
-// the window.
+// A page or dialog in the window closes as the end of the session closes it,
+// and then the window.
 void CSlydraDlg::closeEvent(QCloseEvent* pEvent)
 {
-    if (CTitledDlg::RunningPage(*this)) {
+    if (CInWindowModal::Running(*this)) {
         pEvent->ignore();
         EndSession();
         return;

@@ -1,14 +1,10 @@
 #include "ui/TitledDlg.h"
 
 #include "ui/FittedFont.h"
+#include "ui/InWindowModal.h"
 
-#include <QAction>
 #include <QGuiApplication>
-#include <QMenuBar>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -53,10 +49,8 @@ CTitledDlg::CTitledDlg(const QString& strTitle, QWidget* pParent)
 {
     // Over the owner's board, in its window: a window of its own could not be
     // placed there where the display server places windows itself.
-    if (pParent) {
-        setWindowFlags(Qt::Widget);
-        hide();
-    }
+    if (pParent)
+        CInWindowModal::Embed(*this);
     setWindowTitle(strTitle);
     setFixedSize(kPageWidth, kPageHeight);
     setAutoFillBackground(true);
@@ -82,79 +76,7 @@ CTitledDlg::~CTitledDlg() = default;
 int CTitledDlg::DoModal()
 {
     OnInitDialog();
-    QWidget* pOwner = parentWidget();
-    if (!pOwner)
-        return exec();
-    QList<QPointer<QWidget>> waiting;
-    for (QWidget* pChild : pOwner->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (pChild != this && !pChild->isWindow() && pChild->isEnabled()) {
-            pChild->setEnabled(false);
-            waiting << pChild;
-        }
-    }
-    // The window's keys too: its menu commands and its own shortcuts.
-    QList<QPointer<QAction>> waitingKeys;
-    for (QAction* pAction : pOwner->findChildren<QAction*>()) {
-        auto* pHolder = qobject_cast<QWidget*>(pAction->parent());
-        if (pAction->isEnabled() && !(pHolder && (pHolder == this || isAncestorOf(pHolder)))) {
-            pAction->setEnabled(false);
-            waitingKeys << pAction;
-        }
-    }
-    pOwner->installEventFilter(this);
-    PlaceOverOwner();
-    raise();
-    const int nResult = exec();
-    pOwner->removeEventFilter(this);
-    for (const QPointer<QWidget>& pChild : waiting) {
-        if (pChild)
-            pChild->setEnabled(true);
-    }
-    for (const QPointer<QAction>& pAction : waitingKeys) {
-        if (pAction)
-            pAction->setEnabled(true);
-    }
-    return nResult;
-}
-
-CTitledDlg* CTitledDlg::RunningPage(const QWidget& window)
-{
-    CTitledDlg* pRunning = nullptr;
-    for (CTitledDlg* pPage : window.findChildren<CTitledDlg*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!pPage->isHidden() && !pPage->isWindow())
-            pRunning = pPage;
-    }
-    return pRunning;
-}
-
-void CTitledDlg::PlaceOverOwner()
-{
-    const QWidget* pOwner = parentWidget();
-    QRect area = pOwner->rect();
-    if (const auto* pBar = pOwner->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
-        area.setBottom(pBar->geometry().top() - 1);
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-}
-
-bool CTitledDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
-{
-    if (pWatched == parentWidget() && pEvent->type() == QEvent::Resize)
-        PlaceOverOwner();
-    return QDialog::eventFilter(pWatched, pEvent);
-}
-
-// A click on the page stays there; the board under it never sees it.
-void CTitledDlg::mousePressEvent(QMouseEvent* pEvent)
-{
-    pEvent->accept();
-}
-
-// Nor do the keys the page leaves: an arrow key must not slide a tile under it.
-void CTitledDlg::keyPressEvent(QKeyEvent* pEvent)
-{
-    QDialog::keyPressEvent(pEvent);
-    if (parentWidget())
-        pEvent->accept();
+    return parentWidget() ? CInWindowModal::Exec(*this) : exec();
 }
 
 void CTitledDlg::OnInitDialog()
@@ -225,7 +147,5 @@ void CTitledDlg::paintEvent(QPaintEvent*)
 void CTitledDlg::showEvent(QShowEvent* pEvent)
 {
     FittedFont::Fit(FittedFont::TextWidgets(*this));
-    if (parentWidget())
-        PlaceOverOwner();
     QDialog::showEvent(pEvent);
 }

@@ -10,9 +10,8 @@ class QPushButton;
 // title in bold blue letters (a lighter blue on a dark page), a black line under
 // it, and "OK" and "Cancel" at the top right. Cancel ends the dialog without
 // reading its controls; OK copies the controls into the fields first. A page
-// with an owner is part of the owner's window, centred over the area above its
-// menu bar, and the rest of the window waits while it runs; one without is a
-// window of its own.
+// with an owner runs inside the owner's window (CInWindowModal); one without
+// is a window of its own.
 class CTitledDlg : public QDialog
 {
     Q_OBJECT
@@ -26,8 +25,6 @@ public:
 
     // Initialises the dialog, then runs it modally; returns Accepted or Rejected.
     int DoModal();
-    // The page running in the window, if any.
-    static CTitledDlg* RunningPage(const QWidget& window);
 
     // Copies fields into controls (false) or controls into fields (true).
     void UpdateData(bool bSaveAndValidate);
@@ -45,12 +42,7 @@ protected:
 
     void paintEvent(QPaintEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
-    void mousePressEvent(QMouseEvent* pEvent) override;
-    void keyPressEvent(QKeyEvent* pEvent) override;
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
-private:
-    void PlaceOverOwner();
 
     QFont m_fontTitle;
     QPushButton* m_btnOk = nullptr;

@@ -5,7 +5,7 @@
 #include "render/BoardView.h"
 #include "scores/ScoreTable.h"
 #include "scores/StatsCodec.h"
-#include "ui/TitledDlg.h"
+#include "ui/InWindowModal.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -63,7 +63,7 @@ inline void Make(const QString& path, const QString& kind, const QByteArray& byt
 inline QWidget* ActiveModal(QWidget* pWindow)
 {
     QWidget* pModal = QApplication::activeModalWidget();
-    return pWindow && (!pModal || pModal == pWindow) ? CTitledDlg::RunningPage(*pWindow) : pModal;
+    return pWindow && (!pModal || pModal == pWindow) ? CInWindowModal::Running(*pWindow) : pModal;
 }
 
 // Runs fn on the next modal dialog or page other than pOwner once it shows, then

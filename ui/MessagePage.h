@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/TitledDlg.h"
+
+// A message or a yes-or-no question as a titled page: the caption as its
+// title, the text wrapped under the line, "Yes" and "No" in the places of OK
+// and Cancel for a question, OK alone for a message. It stands in for a
+// message box where a box could not be placed over the window.
+class CMessagePage : public CTitledDlg
+{
+    Q_OBJECT
+public:
+    CMessagePage(const QString& strCaption, const QString& strText, bool bQuestion, QWidget* pParent);
+};

@@ -152,7 +152,8 @@ def play():
     same('slydra --bogus: status and lines on stderr', (2, 1), (lambda r: (r[0], r[2].count('\n')))(run('--bogus', DISPLAY=env['DISPLAY'])))
     game_proc, win = start_game(Dims=3, UseAnim=0)
     xdo('windowsize', '--sync', win.id, 480, 562)  # twice the size: 154-px cells from (8, 8), 2-px rings
-    big = lambda cell: settled(win, f'big-{cell}').crop((8 + 154 * (cell % 3), 8 + 154 * (cell // 3), 162 + 154 * (cell % 3), 162 + 154 * (cell // 3)))
+    at = lambda cell: (8 + 154 * (cell % 3), 8 + 154 * (cell // 3))
+    big = lambda cell: settled(win, f'big-{cell}').crop((*at(cell), at(cell)[0] + 154, at(cell)[1] + 154))
     h_big = big(7)
     click(win, 239, 393)  # H, left of the blank, slides into it
     same('the blank where H was', FACE, settled(win, 'big-tapped').getpixel((239, 393)))

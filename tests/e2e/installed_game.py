@@ -153,10 +153,11 @@ def play():
     game_proc, win = start_game(Dims=3, UseAnim=0)
     xdo('windowsize', '--sync', win.id, 480, 562)  # twice the size: 154-px cells from (8, 8), 2-px rings
     at = lambda cell: (8 + 154 * (cell % 3), 8 + 154 * (cell // 3))
-    big = lambda cell: settled(win, f'big-{cell}').crop((*at(cell), at(cell)[0] + 154, at(cell)[1] + 154))
+    grown = pixels({(479, 100): DARK, (3, 100): WHITE})  # drawn anew at that size: rings 1 and 2 two pixels wide
+    big = lambda cell: settled(win, f'big-{cell}', grown).crop((*at(cell), at(cell)[0] + 154, at(cell)[1] + 154))
     h_big = big(7)
     click(win, 239, 393)  # H, left of the blank, slides into it
-    same('the blank where H was', FACE, settled(win, 'big-tapped').getpixel((239, 393)))
+    settled(win, 'big-tapped', pixels({(239, 393): FACE}))  # the blank where H was
     same('H in the bottom-right cell', h_big.tobytes(), big(8).tobytes())
     close(win)
     same('exit status after WM_DELETE_WINDOW', 0, game_proc.wait(timeout=30))

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -195,21 +196,17 @@ void CSlydraDlg::OnGridCompleted()
 {
     StopClock();
     const QString strTime = QString::fromStdString(FormatElapsed(m_nSeconds));
+    // Compared with the records on disk and saved there before anything waits
+    // for the player: a display that goes away or a crash must not take the
+    // record with it.
+    const int nLevel = m_board.m_nSize - 3;
+    bool bMovesRecord = false;
+    bool bTimeRecord = false;
+    m_scores.OfferResult(nLevel, m_nMoves, m_nSeconds, bMovesRecord, bTimeRecord);
     MessageBox(QStringLiteral("Congratulations, you have successfully completed the grid in a time of %1 from %2 moves")
                    .arg(strTime)
                    .arg(m_nMoves),
                QStringLiteral("Grid Completed"), QMessageBox::Ok, QMessageBox::NoIcon);
-
-    const int nLevel = m_board.m_nSize - 3;
-    int nLeastMoves = 0;
-    int nFastestTime = 0;
-    QString strHolder;
-    if (!m_scores.GetMovesRecord(nLevel, nLeastMoves, strHolder)
-        || !m_scores.GetTimeRecord(nLevel, nFastestTime, strHolder))
-        return;
-    // A result equal to a record leaves it with its earlier holder.
-    const bool bMovesRecord = m_nMoves < nLeastMoves;
-    const bool bTimeRecord = m_nSeconds < nFastestTime;
     if (!bMovesRecord && !bTimeRecord)
         return;
 
@@ -227,13 +224,15 @@ void CSlydraDlg::OnGridCompleted()
     // When the session is ending the record is kept as Cancel would keep it.
     if (!m_bEnding)
         dlg.DoModal();
+    m_scores.NameRecords(dlg.m_strName);
+    TellSaveFailure();
+}
 
-    if (bMovesRecord)
-        m_scores.SetMovesRecord(nLevel, m_nMoves, dlg.m_strName);
-    if (bTimeRecord)
-        m_scores.SetTimeRecord(nLevel, m_nSeconds, dlg.m_strName);
-    // On disk at once: a display that goes away or a crash must not take the record with it.
-    m_scores.SaveStats();
+void CSlydraDlg::TellSaveFailure()
+{
+    const QString strFailure = m_scores.TakeUntoldFailure();
+    if (!strFailure.isEmpty() && !m_bEnding)
+        MessageBox(strFailure, QStringLiteral("Slydra"), QMessageBox::Ok, QMessageBox::Warning);
 }
 
 QString CSlydraDlg::GetLevelName() const
@@ -299,6 +298,8 @@ void CSlydraDlg::OnBestScores()
 {
     CBestScoresDlg dlg(this);
     dlg.m_pScoreTable = &m_scores;
+    // A reset that cannot be saved is told at once, over the page.
+    connect(dlg.ResetButton(), &QPushButton::clicked, this, &CSlydraDlg::TellSaveFailure);
     dlg.DoModal();
 }
 

@@ -44,6 +44,8 @@ public:
     void StartNewGame();
     void StopClock();
     void OnGridCompleted();
+    // Shows why the records could not be saved, once for each failure.
+    void TellSaveFailure();
     QString GetLevelName() const;
     // Ends the program in order from wherever it waits: every dialog above the
     // window closes (a page as by OK, so a name typed so far counts), none

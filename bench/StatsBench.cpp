@@ -2,6 +2,7 @@
 // writes of the same 156 bytes.
 #include "scores/ScoreTable.h"
 
+#include <QLockFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -26,7 +27,9 @@ void BM_LoadStats(benchmark::State& state)
     table.SaveStats();
     for (auto _ : state)
         table.LoadStats();
-    if (table.m_nLeastMoves[1] != 123)
+    int nMoves = 0;
+    QString strName;
+    if (!table.GetMovesRecord(1, nMoves, strName) || nMoves != 123)
         state.SkipWithError("the stats file was not read back");
 }
 BENCHMARK(BM_LoadStats)->Unit(benchmark::kMicrosecond);
@@ -52,6 +55,33 @@ void BM_SaveStats_NewRecord(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveStats_NewRecord)->Unit(benchmark::kMicrosecond);
+
+// A won game that sets a record and then names it: two saves, each read
+// again under the lock and written through QSaveFile.
+void BM_SaveStats_WinAndName(benchmark::State& state)
+{
+    CScoreTable table(StatsPath("win/Stats.bin"));
+    // Each run beats the record the run before left on disk.
+    static int nMoves = 9999;
+    for (auto _ : state) {
+        bool bMoves = false;
+        bool bTime = false;
+        table.OfferResult(0, --nMoves, 3599, bMoves, bTime);
+        table.NameRecords(QStringLiteral("Ingrid"));
+    }
+}
+BENCHMARK(BM_SaveStats_WinAndName)->Unit(benchmark::kMicrosecond);
+
+// The lock every save takes, alone: made beside the stats file and removed.
+void BM_Limit_Lock(benchmark::State& state)
+{
+    QLockFile lock(StatsPath("Stats.bin.lock"));
+    for (auto _ : state) {
+        lock.tryLock(500);
+        lock.unlock();
+    }
+}
+BENCHMARK(BM_Limit_Lock)->Unit(benchmark::kMicrosecond);
 
 // A save that replaces the old file only once the new one is complete: 156
 // bytes written beside it, then renamed over it; /1 also waits for the disk

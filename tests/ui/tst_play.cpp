@@ -6,6 +6,20 @@
 
 #include <csignal>
 
+// The 3x3 records on disk, and the window that notes them whenever it shows a message.
+static QString Stored(const SStatsRecords& r) {
+    return QStringLiteral("%1 %2, %3 %4").arg(r.leastMoves[0]).arg(r.movesName[0]).arg(r.fastestTime[0])
+        .arg(r.timeName[0]);
+}
+struct CDiskDlg : CTestDlg {
+    QStringList m_onDisk;
+    QMessageBox::StandardButton MessageBox(const QString& strText, const QString& strCaption,
+                                           QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) override {
+        m_onDisk << Stored(StatsOnDisk());
+        return CTestDlg::MessageBox(strText, strCaption, buttons, icon);
+    }
+};
+
 // A game as the player runs it: the commands, taps and clock, the end of a
 // game and its records, the end of the program by a signal, and a settings or
 // stats file that is no regular file.
@@ -91,7 +105,8 @@ private slots:
     }
 
     // The known 3x3 game won in 3 moves and 40 seconds against the records
-    // on disk; the table on disk changes before the window closes.
+    // on disk: what they are while the completion message is open, then
+    // after the name, before the window closes.
     void completion_data() {
         QTest::addColumn<int>("recordMoves");
         QTest::addColumn<int>("recordSeconds");
@@ -99,12 +114,15 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("stored");
         const QStringList both = {"Fastest time: 00m40s", "Least moves: 3", "For 3x3 level"};
-        QTest::newRow("both records") << 9999 << 3599 << "Ada" << both << "3 Ada, 40 Ada";
-        QTest::newRow("an emptied name") << 9999 << 3599 << "" << both << "3 , 40 ";
-        QTest::newRow("Cancel") << 9999 << 3599 << QString() << both << "3 Anonymous, 40 Anonymous";
-        QTest::newRow("moves only") << 4 << 40 << "Ada" << QStringList{"", "You used least moves, 3", "For 3x3 level"} << "3 Ada, 40 Bo";
-        QTest::newRow("time only; equal moves") << 3 << 41 << "Ada" << QStringList{"", "You have the fastet time of 00m40s", "For 3x3 level"} << "3 Bo, 40 Ada";
-        QTest::newRow("neither") << 3 << 40 << "Ada" << QStringList() << "3 Bo, 40 Bo";
+        const QString anon = QStringLiteral("3 Anonymous, 40 Anonymous | ");
+        QTest::newRow("both records") << 9999 << 3599 << "Ada" << both << anon + "3 Ada, 40 Ada";
+        QTest::newRow("an emptied name") << 9999 << 3599 << "" << both << anon + "3 , 40 ";
+        QTest::newRow("Cancel") << 9999 << 3599 << QString() << both << anon + "3 Anonymous, 40 Anonymous";
+        QTest::newRow("moves only") << 4 << 40 << "Ada" << QStringList{"", "You used least moves, 3", "For 3x3 level"}
+                                    << "3 Anonymous, 40 Bo | 3 Ada, 40 Bo";
+        QTest::newRow("time only; equal moves") << 3 << 41 << "Ada"
+            << QStringList{"", "You have the fastet time of 00m40s", "For 3x3 level"} << "3 Bo, 40 Anonymous | 3 Bo, 40 Ada";
+        QTest::newRow("neither") << 3 << 40 << "Ada" << QStringList() << "3 Bo, 40 Bo | 3 Bo, 40 Bo";
     }
 
     void completion() {
@@ -113,7 +131,7 @@ private slots:
         QFETCH(QString, typed);
         const QString anon = QStringLiteral("Anonymous");
         Make(CScoreTable::DefaultPath(), "", CStatsCodec::Encode({{recordMoves, 9999, 9999}, {recordSeconds, 3599, 3599}, {"Bo", anon, anon}, {"Bo", anon, anon}}));
-        CTestDlg d;
+        CDiskDlg d;
         d.StartKnownGame(), d.m_nSeconds = 40;
         QStringList lines;
         WhenModalOpens(&d, [&](QWidget* pModal) {
@@ -127,9 +145,25 @@ private slots:
         QCOMPARE(d.m_asked, QStringList{QStringLiteral("Grid Completed: Congratulations, you have successfully "
                                                        "completed the grid in a time of 00m40s from 3 moves")});
         QTEST(lines, "lines");
-        const SStatsRecords records = StatsOnDisk();
-        QTEST(QString::number(records.leastMoves[0]) + ' ' + records.movesName[0] + ", "
-                  + QString::number(records.fastestTime[0]) + ' ' + records.timeName[0], "stored");
+        QTEST(d.m_onDisk.join(" | ") + " | " + Stored(StatsOnDisk()), "stored");
+    }
+
+    // A file where the data folder belongs: the game goes on, one message
+    // after the name says where and why, and the file stays as it was.
+    void refusedSave() {
+        const QString folder = m_dir.filePath(QStringLiteral("data/Brevik/Slydra"));
+        QDir(folder).removeRecursively();
+        Make(folder, "", "not a folder");
+        {
+            CTestDlg d;
+            d.StartKnownGame();
+            Play(d, "cW");
+            QCOMPARE(d.m_asked.mid(1), QStringList("Slydra: The records could not be saved to " + folder
+                                                   + "/Stats.bin: its folder cannot be created. Slydra will try again "
+                                                     "when a record changes and when it closes."));
+        }
+        QCOMPARE(QFileInfo(folder).size(), 12);
+        QFile::remove(folder);
     }
 
     // Qt's own timers: the clock ticks, and a slide's frames come by themselves.

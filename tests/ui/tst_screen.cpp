@@ -201,7 +201,7 @@ private slots:
               "shownThenStored");
     }
 
-    // Best Scores shows the table, and resets it on disk at once.
+    // Best Scores opens on OK, shows the table, and resets it on disk at once.
     void bestScores() {
         CScoreTable table;
         table.SetMovesRecord(1, 12, QStringLiteral("Ada"));
@@ -214,8 +214,13 @@ private slots:
                 texts << QStringList{dlg.MovesNameLabel(i)->text(), dlg.MovesLabel(i)->text(), dlg.TimeNameLabel(i)->text(), dlg.TimeLabel(i)->text()}.join(' ');
         };
         QObject scope;
-        WhenModalOpens(&scope, [&](QWidget*) { read(), dlg.ResetButton()->click(), read(), dlg.CancelButton()->click(); });
+        QWidget* pFocus = nullptr;
+        WhenModalOpens(&scope, [&](QWidget*) {
+            pFocus = dlg.focusWidget();
+            read(), dlg.ResetButton()->click(), read(), dlg.CancelButton()->click();
+        });
         dlg.DoModal();
+        QCOMPARE(pFocus, dlg.OkButton());
         const QString fresh = QStringLiteral("Anonymous 9999 Anonymous 59m59s");
         QCOMPARE(texts, QStringList({fresh, "Ada 12 Anonymous 59m59s", "Anonymous 9999  01h02m05s", fresh, fresh, fresh}));
         QCOMPARE(std::pair(StatsOnDisk().leastMoves[1], StatsOnDisk().timeName[2]), std::pair(9999, QStringLiteral("Anonymous")));

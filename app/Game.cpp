@@ -104,9 +104,9 @@ std::optional<STileMove> CGame::MoveTowards(EDirection direction)
     return MoveTile(nRow, nCol);
 }
 
-SRecordsBeaten CGame::RecordsBeaten(int nLeastMoves, int nFastestTime) const
+SRecordsBeaten CGame::RecordsBeaten(int nMoves, int nSeconds, int nLeastMoves, int nFastestTime)
 {
-    return {m_nMoves < nLeastMoves, m_nSeconds < nFastestTime};
+    return {nMoves < nLeastMoves, nSeconds < nFastestTime};
 }
 
 void CGame::SetCounters(int nMoves, int nSeconds)

@@ -2,6 +2,7 @@
 
 #include "board/Board.h"
 #include "board/RandomSource.h"
+#include "scores/ScoreTable.h"
 
 #include <QObject>
 #include <QString>
@@ -30,14 +31,6 @@ enum class EDirection
     Right,
     Up,
     Down,
-};
-
-// Which records of its level a finished game beats; a result equal to a record does not.
-struct SRecordsBeaten
-{
-    bool bMoves = false;
-    bool bTime = false;
-    bool Any() const { return bMoves || bTime; }
 };
 
 // The running game without a window: the board, the moves and seconds of the
@@ -77,7 +70,8 @@ public:
     // Slides the tile beside the blank into it in that direction: Left moves
     // the tile right of the blank. With no tile on that side, no move.
     std::optional<STileMove> MoveTowards(EDirection direction);
-    SRecordsBeaten RecordsBeaten(int nLeastMoves, int nFastestTime) const;
+    // Which records of its level a result beats: one equal to a record does not.
+    static SRecordsBeaten RecordsBeaten(int nMoves, int nSeconds, int nLeastMoves, int nFastestTime);
 
 signals:
     void MovesChanged(int nMoves);

@@ -5,6 +5,8 @@
 #include "app/Version.h"
 #include "render/PictureDecode.h"
 
+#include <optional>
+
 CSlydraApp::CSlydraApp(int& argc, char** argv)
     : QApplication(argc, argv)
 {
@@ -19,14 +21,19 @@ CSlydraApp::CSlydraApp(int& argc, char** argv)
 
 int CSlydraApp::InitInstance()
 {
+    // Made before the window and gone after it: a second signal while the
+    // window closes and writes the records changes nothing.
+    CTerminationSignals termination;
     CSlydraDlg dlg;
-    return RunMainWindow(dlg);
+    return RunMainWindow(dlg, &termination);
 }
 
-int CSlydraApp::RunMainWindow(CSlydraDlg& dlg)
+int CSlydraApp::RunMainWindow(CSlydraDlg& dlg, CTerminationSignals* pTermination)
 {
-    CTerminationSignals termination;
-    connect(&termination, &CTerminationSignals::Received, &dlg, &CSlydraDlg::EndSession);
+    std::optional<CTerminationSignals> own;
+    if (!pTermination)
+        pTermination = &own.emplace();
+    connect(pTermination, &CTerminationSignals::Received, &dlg, &CSlydraDlg::EndSession);
     dlg.exec();
     return 0;
 }

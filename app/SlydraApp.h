@@ -3,6 +3,7 @@
 #include <QApplication>
 
 class CSlydraDlg;
+class CTerminationSignals;
 
 // The application: names the settings' owner and runs the main window until it closes.
 class CSlydraApp : public QApplication
@@ -14,6 +15,7 @@ public:
     // Runs the main window; returns when the player has closed it.
     int InitInstance();
 
-    // Runs dlg until it closes, ending it in order on SIGTERM, SIGINT or SIGHUP.
-    static int RunMainWindow(CSlydraDlg& dlg);
+    // Runs dlg until it closes, ending it in order on SIGTERM, SIGINT or SIGHUP
+    // (caught by pTermination, or by handlers of its own for the loop alone).
+    static int RunMainWindow(CSlydraDlg& dlg, CTerminationSignals* pTermination = nullptr);
 };

@@ -20,6 +20,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 
 CSlydraDlg::CSlydraDlg(QWidget* pParent)
@@ -165,21 +166,17 @@ void CSlydraDlg::OnGridCompleted()
 {
     m_game.StopClock();
     const QString strTime = QString::fromStdString(FormatElapsed(m_game.Seconds()));
+    // Compared with the records on disk and saved there before anything waits
+    // for the player: a display that goes away or a crash must not take the
+    // record with it.
+    const SRecordsBeaten beaten =
+        m_scores.OfferResult(m_game.Level(), m_game.Moves(), m_game.Seconds(), &CGame::RecordsBeaten);
     MessageBox(QStringLiteral("Congratulations, you have successfully completed the grid in a time of %1 from %2 moves")
                    .arg(strTime)
                    .arg(m_game.Moves()),
                QStringLiteral("Grid Completed"), QMessageBox::Ok, QMessageBox::NoIcon);
-
-    const int nLevel = m_game.Level();
-    int nLeastMoves = 0;
-    int nFastestTime = 0;
-    QString strHolder;
-    if (!m_scores.GetMovesRecord(nLevel, nLeastMoves, strHolder)
-        || !m_scores.GetTimeRecord(nLevel, nFastestTime, strHolder))
-        return;
-    const SRecordsBeaten beaten = m_game.RecordsBeaten(nLeastMoves, nFastestTime);
     if (!beaten.Any())
-        return;
+        return TellSaveFailure();
 
     CCongratulationsDlg dlg(this);
     dlg.m_strName = CScoreTable::DefaultName();
@@ -187,13 +184,15 @@ void CSlydraDlg::OnGridCompleted()
     // When the session is ending the record is kept as Cancel would keep it.
     if (!m_bEnding)
         dlg.DoModal();
+    m_scores.NameRecords(dlg.m_strName);
+    TellSaveFailure();
+}
 
-    if (beaten.bMoves)
-        m_scores.SetMovesRecord(nLevel, m_game.Moves(), dlg.m_strName);
-    if (beaten.bTime)
-        m_scores.SetTimeRecord(nLevel, m_game.Seconds(), dlg.m_strName);
-    // On disk at once: a display that goes away or a crash must not take the record with it.
-    m_scores.SaveStats();
+void CSlydraDlg::TellSaveFailure()
+{
+    const QString strFailure = m_scores.TakeUntoldFailure();
+    if (!strFailure.isEmpty() && !m_bEnding)
+        MessageBox(strFailure, QStringLiteral("Slydra"), QMessageBox::Ok, QMessageBox::Warning);
 }
 
 void CSlydraDlg::OnOptions()
@@ -215,18 +214,15 @@ void CSlydraDlg::OnOptions()
 void CSlydraDlg::OnAbout()
 {
     CAboutDlg dlg(this);
-    if (!CInWindowModal::ForAllDialogs()) {
-        dlg.exec();
-        return;
-    }
-    CInWindowModal::Embed(dlg);
-    CInWindowModal::Exec(dlg);
+    CInWindowModal::Run(dlg);
 }
 
 void CSlydraDlg::OnBestScores()
 {
     CBestScoresDlg dlg(this);
     dlg.m_pScoreTable = &m_scores;
+    // A reset that cannot be saved is told at once, over the page.
+    connect(dlg.ResetButton(), &QPushButton::clicked, this, &CSlydraDlg::TellSaveFailure);
     dlg.DoModal();
 }
 
@@ -259,12 +255,8 @@ void CSlydraDlg::EndSession()
 QMessageBox::StandardButton CSlydraDlg::MessageBox(const QString& strText, const QString& strCaption,
                                                    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
-    if (CInWindowModal::ForAllDialogs()) {
-        const bool bQuestion = buttons.testFlag(QMessageBox::No);
-        CMessagePage page(strCaption, strText, bQuestion, this);
-        const bool bAccepted = page.DoModal() == QDialog::Accepted;
-        return !bQuestion ? QMessageBox::Ok : bAccepted ? QMessageBox::Yes : QMessageBox::No;
-    }
+    if (CInWindowModal::ForAllDialogs())
+        return CMessagePage::Ask(strCaption, strText, buttons, this);
     QMessageBox box(icon, strCaption, strText, buttons, this);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

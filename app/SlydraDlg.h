@@ -38,6 +38,8 @@ public:
     void OnArrowKey(EDirection direction);
     bool ConfirmResign();
     void OnGridCompleted();
+    // Shows why the records could not be saved, once for each failure.
+    void TellSaveFailure();
     // Ends the program in order from wherever it waits: every dialog above the
     // window closes (a page as by OK, so a name typed so far counts), none
     // opens any more, and the window closes.

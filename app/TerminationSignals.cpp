@@ -44,10 +44,13 @@ CTerminationSignals::CTerminationSignals(QObject* pParent)
         ::sigaction(nSignal, &action, nullptr);
 }
 
+// Gone only once the window is closed and the records are written: a signal
+// that comes after it finds nothing left to do and must not turn an orderly
+// end into a death by that signal.
 CTerminationSignals::~CTerminationSignals()
 {
     for (int nSignal : kSignals)
-        std::signal(nSignal, SIG_DFL);
+        std::signal(nSignal, SIG_IGN);
     if (g_signalPipe[0] >= 0) {
         delete m_pNotifier;
         ::close(g_signalPipe[0]);

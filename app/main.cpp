@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdlib.h>
 
 namespace {
 
@@ -22,6 +23,17 @@ bool HasDisplay()
 #endif
 }
 
+// The XDG base directory rules ignore a relative path; the default folder is
+// then used, rather than one under wherever the game was started from.
+void IgnoreRelativeXdgHomes()
+{
+    for (const char* pszName : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"}) {
+        const char* pszValue = std::getenv(pszName);
+        if (pszValue && pszValue[0] != '/')
+            ::unsetenv(pszName);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -32,6 +44,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "slydra: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set)\n");
         return 1;
     }
+    IgnoreRelativeXdgHomes();
     CSlydraApp app(argc, argv);
     if (const int nStatus = CommandLine::RejectLeftovers(argc, argv); nStatus >= 0)
         return nStatus;

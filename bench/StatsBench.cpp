@@ -1,7 +1,9 @@
 // Reading and writing the stats file through the score table, beside plain
 // writes of the same 156 bytes.
+#include "app/Game.h"
 #include "scores/ScoreTable.h"
 
+#include <QLockFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -28,7 +30,9 @@ void BM_LoadStats(benchmark::State& state)
     table.SaveStats();
     for (auto _ : state)
         table.LoadStats();
-    if (table.m_nLeastMoves[1] != 123)
+    int nMoves = 0;
+    QString strName;
+    if (!table.GetMovesRecord(1, nMoves, strName) || nMoves != 123)
         state.SkipWithError("the stats file was not read back");
 }
 BENCHMARK(BM_LoadStats)->Unit(benchmark::kMicrosecond);
@@ -54,6 +58,31 @@ void BM_SaveStats_NewRecord(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveStats_NewRecord)->Unit(benchmark::kMicrosecond);
+
+// A won game that sets a record and then names it: two saves, each read
+// again under the lock and written through QSaveFile.
+void BM_SaveStats_WinAndName(benchmark::State& state)
+{
+    CScoreTable table(StatsPath("win/Stats.bin"));
+    // Each run beats the record the run before left on disk.
+    static int nMoves = 9999;
+    for (auto _ : state) {
+        table.OfferResult(0, --nMoves, 3599, &CGame::RecordsBeaten);
+        table.NameRecords(QStringLiteral("Ingrid"));
+    }
+}
+BENCHMARK(BM_SaveStats_WinAndName)->Unit(benchmark::kMicrosecond);
+
+// The lock every save takes, alone: made beside the stats file and removed.
+void BM_Limit_Lock(benchmark::State& state)
+{
+    QLockFile lock(StatsPath("Stats.bin.lock"));
+    for (auto _ : state) {
+        lock.tryLock(500);
+        lock.unlock();
+    }
+}
+BENCHMARK(BM_Limit_Lock)->Unit(benchmark::kMicrosecond);
 
 #ifdef Q_OS_LINUX
 // A save that replaces the old file only once the new one is complete: 156

@@ -1,7 +1,6 @@
 #include "scores/BestScoresDlg.h"
 
 #include "scores/ElapsedText.h"
-#include "scores/ScoreTable.h"
 #include "ui/DialogUnits.h"
 
 #include <QLabel>
@@ -46,46 +45,40 @@ CBestScoresDlg::~CBestScoresDlg() = default;
 
 void CBestScoresDlg::OnInitDialog()
 {
+    // Another window may have set or reset records since this one started.
+    if (m_pScoreTable)
+        m_pScoreTable->LoadStats();
     CTitledDlg::OnInitDialog();
-    FillFromTable();
+    // One press of Space or Return must not wipe every record: the page opens
+    // on OK, and Reset Scores is pressed only when clicked or tabbed to.
+    OkButton()->setFocus();
 }
 
+// The labels show the table itself; they are only a display.
 void CBestScoresDlg::DoDataExchange(bool bSaveAndValidate)
 {
-    if (bSaveAndValidate)
-        return;  // the labels are only a display
+    if (bSaveAndValidate || !m_pScoreTable)
+        return;
     // A name longer than its place ends in an ellipsis rather than cut off.
     const auto showName = [](QLabel* pLabel, const QString& strName) {
         pLabel->setText(pLabel->fontMetrics().elidedText(strName, Qt::ElideRight, pLabel->width()));
     };
     for (int level = 0; level < kLevels; ++level) {
-        showName(m_pMovesName[level], m_strMovesName[level]);
-        m_pMoves[level]->setText(m_strMoves[level]);
-        showName(m_pTimeName[level], m_strTimeName[level]);
-        m_pTime[level]->setText(m_strTime[level]);
+        int nValue = 0;
+        QString strName;
+        if (m_pScoreTable->GetMovesRecord(level, nValue, strName)) {
+            showName(m_pMovesName[level], strName);
+            m_pMoves[level]->setText(QString::number(nValue));
+        }
+        if (m_pScoreTable->GetTimeRecord(level, nValue, strName)) {
+            showName(m_pTimeName[level], strName);
+            m_pTime[level]->setText(QString::fromStdString(FormatElapsed(nValue)));
+        }
     }
 }
 
 void CBestScoresDlg::FillFromTable()
 {
-    if (!m_pScoreTable)
-        return;
-    for (int level = 0; level < kLevels; ++level) {
-        int nMoves = 0;
-        QString strName;
-        if (m_pScoreTable->GetMovesRecord(level, nMoves, strName)) {
-            m_strMovesName[level] = strName;
-            m_strMoves[level] = QString::number(nMoves);
-        }
-    }
-    for (int level = 0; level < kLevels; ++level) {
-        int nSeconds = 0;
-        QString strName;
-        if (m_pScoreTable->GetTimeRecord(level, nSeconds, strName)) {
-            m_strTimeName[level] = strName;
-            m_strTime[level] = QString::fromStdString(FormatElapsed(nSeconds));
-        }
-    }
     UpdateData(false);
 }
 

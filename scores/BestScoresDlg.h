@@ -1,17 +1,17 @@
 #pragma once
 
+#include "scores/ScoreTable.h"
 #include "ui/TitledDlg.h"
 
-class CScoreTable;
 class QLabel;
 
 // Shows the least moves and fastest times of the three grid sizes with their
-// holders, and resets them.
+// holders, as the table reads them from disk when the page opens, and resets them.
 class CBestScoresDlg : public CTitledDlg
 {
     Q_OBJECT
 public:
-    static constexpr int kLevels = 3;
+    static constexpr int kLevels = CScoreTable::kLevels;
 
     explicit CBestScoresDlg(QWidget* pParent = nullptr);
     ~CBestScoresDlg() override;
@@ -20,11 +20,6 @@ public:
     void OnResetScores();
 
     CScoreTable* m_pScoreTable = nullptr;
-
-    QString m_strMovesName[kLevels];
-    QString m_strMoves[kLevels];
-    QString m_strTimeName[kLevels];
-    QString m_strTime[kLevels];
 
     QLabel* MovesNameLabel(int nLevel) const { return m_pMovesName[nLevel]; }
     QLabel* MovesLabel(int nLevel) const { return m_pMoves[nLevel]; }

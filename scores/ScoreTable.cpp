@@ -1,12 +1,11 @@
 #include "scores/ScoreTable.h"
 
-#include "scores/StatsCodec.h"
+#include "scores/StatsFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <memory>
 
 QString CScoreTable::DefaultName()
 {
@@ -22,96 +21,105 @@ QString CScoreTable::DefaultPath()
 }
 
 CScoreTable::CScoreTable(const QString& strPath)
-    : m_nLeastMoves{}, m_nFastestTime{}, m_strPath(strPath)
+    : m_strPath(strPath)
 {
     LoadStats();
 }
 
 CScoreTable::~CScoreTable()
 {
-    SaveStats();
+    if (!SaveStats())
+        qWarning("Slydra: the records could not be saved to %s", qUtf8Printable(m_strFailure));
+}
+
+SStatsRecords CScoreTable::Defaults()
+{
+    SStatsRecords records;
+    records.leastMoves.fill(kDefaultMoves);
+    records.fastestTime.fill(kDefaultTime);
+    records.movesName.fill(DefaultName());
+    records.timeName.fill(DefaultName());
+    return records;
 }
 
 void CScoreTable::LoadStats()
 {
-    QFile file(m_strPath);
-    // Only a regular file: a FIFO would block the start, a device never end.
-    if (m_strPath.isEmpty() || !QFileInfo(m_strPath).isFile() || !file.open(QIODevice::ReadOnly)) {
-        SetDefaults();
-        return;
-    }
-    // Reading one byte past the bound tells a larger file apart without
-    // reading it whole (a sparse file can claim any size).
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    const std::optional<SStatsRecords> records =
-        bytes.size() > kMaxFileBytes ? std::nullopt : CStatsCodec::Decode(bytes);
-    if (!records) {
-        SetDefaults();
-        return;
-    }
-    for (int level = 0; level < kLevels; ++level) {
-        m_nLeastMoves[level] = records->leastMoves[level];
-        m_nFastestTime[level] = records->fastestTime[level];
-        m_strMovesName[level] = records->movesName[level];
-        m_strTimeName[level] = records->timeName[level];
-    }
+    CStatsFile file(m_strPath);
+    NeedsWrite(file);
 }
 
-void CScoreTable::SaveStats() const
+bool CScoreTable::NeedsWrite(CStatsFile& file)
 {
-    if (m_strPath.isEmpty())
-        return;
-    // A fresh machine has no data folder yet; without it no record would
-    // ever be kept.
-    const QFileInfo target(m_strPath);
-    if (!QDir().mkpath(target.absolutePath()))
-        return;
-    // A folder, FIFO or device standing where the file belongs is not ours to replace.
-    if (target.exists() && !target.isFile())
-        return;
-
-    // Most games set no record: a file that already holds these very bytes
-    // is left alone, and the exit does not wait for the disk.
-    const QByteArray bytes = CStatsCodec::Encode(ToRecords());
-    if (HoldsExactly(bytes))
-        return;
-
-    // Written beside the old file and renamed over it on commit, so a write
-    // that fails part way, or a game killed while writing, leaves the previous
-    // records whole.
-    QSaveFile file(m_strPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    // commit() alone would rename a short file over the old one when the
-    // buffer fails to flush (a full medium), so the write is checked here.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        file.cancelWriting();
-    file.commit();
+    file.Read();
+    m_records = file.Records().value_or(Defaults());
+    for (const Change& change : m_pending)
+        change(m_records);
+    if (file.State() == CStatsFile::EState::Unreadable)
+        return !m_pending.empty();
+    return file.State() != CStatsFile::EState::Good || file.Bytes() != CStatsCodec::Encode(m_records);
 }
 
-bool CScoreTable::HoldsExactly(const QByteArray& bytes) const
+bool CScoreTable::SaveStats()
 {
-    QFile file(m_strPath);
-    // One byte more than expected tells a longer file apart.
-    return file.open(QIODevice::ReadOnly) && file.read(bytes.size() + 1) == bytes;
+    CStatsFile file(m_strPath);
+    // Most saves find the file holding the table already, and stop here.
+    if (!NeedsWrite(file))
+        return Saved();
+    // Read again under the lock: another window may have written meanwhile.
+    if (file.Lock() && (!NeedsWrite(file) || file.Write(CStatsCodec::Encode(m_records))))
+        return Saved();
+    return Failed(file.Error());
+}
+
+bool CScoreTable::Saved()
+{
+    m_pending.clear();
+    m_bUntold = false;
+    return true;
+}
+
+bool CScoreTable::Failed(const QString& strReason)
+{
+    m_strFailure = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_strPath), strReason);
+    m_bUntold = true;
+    return false;
+}
+
+QString CScoreTable::TakeUntoldFailure()
+{
+    if (!m_bUntold)
+        return QString();
+    m_bUntold = false;
+    return QStringLiteral("The records could not be saved to %1. Slydra will try again when a record changes and "
+                          "when it closes.")
+        .arg(m_strFailure);
+}
+
+void CScoreTable::Apply(Change change)
+{
+    change(m_records);
+    m_pending.push_back(std::move(change));
+}
+
+bool CScoreTable::Commit(Change change)
+{
+    m_pending.push_back(std::move(change));
+    return SaveStats();
 }
 
 void CScoreTable::SetDefaults()
 {
-    for (int level = 0; level < kLevels; ++level) {
-        m_nLeastMoves[level] = kDefaultMoves;
-        m_nFastestTime[level] = kDefaultTime;
-        m_strMovesName[level] = DefaultName();
-        m_strTimeName[level] = DefaultName();
-    }
+    // Nothing made before a reset outlives it.
+    m_pending.clear();
+    Apply([](SStatsRecords& records) { records = Defaults(); });
 }
 
 bool CScoreTable::GetMovesRecord(int nLevel, int& nMoves, QString& strName) const
 {
     if (!IsLevel(nLevel))
         return false;
-    nMoves = m_nLeastMoves[nLevel];
-    strName = m_strMovesName[nLevel];
+    nMoves = m_records.leastMoves[nLevel];
+    strName = m_records.movesName[nLevel];
     return true;
 }
 
@@ -119,8 +127,8 @@ bool CScoreTable::GetTimeRecord(int nLevel, int& nSeconds, QString& strName) con
 {
     if (!IsLevel(nLevel))
         return false;
-    nSeconds = m_nFastestTime[nLevel];
-    strName = m_strTimeName[nLevel];
+    nSeconds = m_records.fastestTime[nLevel];
+    strName = m_records.timeName[nLevel];
     return true;
 }
 
@@ -128,26 +136,60 @@ void CScoreTable::SetMovesRecord(int nLevel, int nMoves, const QString& strName)
 {
     if (!IsLevel(nLevel))
         return;
-    m_nLeastMoves[nLevel] = nMoves;
-    m_strMovesName[nLevel] = strName;
+    Apply([=](SStatsRecords& records) {
+        records.leastMoves[nLevel] = nMoves;
+        records.movesName[nLevel] = strName;
+    });
 }
 
 void CScoreTable::SetTimeRecord(int nLevel, int nSeconds, const QString& strName)
 {
     if (!IsLevel(nLevel))
         return;
-    m_nFastestTime[nLevel] = nSeconds;
-    m_strTimeName[nLevel] = strName;
+    Apply([=](SStatsRecords& records) {
+        records.fastestTime[nLevel] = nSeconds;
+        records.timeName[nLevel] = strName;
+    });
 }
 
-SStatsRecords CScoreTable::ToRecords() const
+SRecordsBeaten CScoreTable::OfferResult(int nLevel, int nMoves, int nSeconds, const RecordRule& beats)
 {
-    SStatsRecords records;
-    for (int level = 0; level < kLevels; ++level) {
-        records.leastMoves[level] = m_nLeastMoves[level];
-        records.fastestTime[level] = m_nFastestTime[level];
-        records.movesName[level] = m_strMovesName[level];
-        records.timeName[level] = m_strTimeName[level];
-    }
-    return records;
+    m_offer = SOffer{nLevel, nMoves, nSeconds};
+    if (!IsLevel(nLevel))
+        return {};
+    // Filled in again each time the change meets the records on disk; what
+    // counts is the meeting of the save that ends here.
+    const auto fallen = std::make_shared<SOffer>(m_offer);
+    Commit([fallen, beats](SStatsRecords& records) {
+        const int level = fallen->nLevel;
+        const SRecordsBeaten beaten =
+            beats(fallen->nMoves, fallen->nSeconds, records.leastMoves[level], records.fastestTime[level]);
+        fallen->bMoves = beaten.bMoves;
+        fallen->bTime = beaten.bTime;
+        if (fallen->bMoves) {
+            records.leastMoves[level] = fallen->nMoves;
+            records.movesName[level] = DefaultName();
+        }
+        if (fallen->bTime) {
+            records.fastestTime[level] = fallen->nSeconds;
+            records.timeName[level] = DefaultName();
+        }
+    });
+    m_offer = *fallen;
+    return {m_offer.bMoves, m_offer.bTime};
+}
+
+bool CScoreTable::NameRecords(const QString& strName)
+{
+    const SOffer offer = m_offer;
+    m_offer = SOffer();
+    if (!IsLevel(offer.nLevel))
+        return true;
+    return Commit([offer, strName](SStatsRecords& records) {
+        const int level = offer.nLevel;
+        if (offer.bMoves && records.leastMoves[level] == offer.nMoves && records.movesName[level] == DefaultName())
+            records.movesName[level] = strName;
+        if (offer.bTime && records.fastestTime[level] == offer.nSeconds && records.timeName[level] == DefaultName())
+            records.timeName[level] = strName;
+    });
 }

@@ -1,21 +1,34 @@
 #pragma once
 
+#include "scores/StatsCodec.h"
+
 #include <QString>
 
-struct SStatsRecords;
+#include <functional>
+#include <vector>
 
-// The best moves and time for each grid size, with the holders' names. Read
-// from the stats file when built; written back by SaveStats, which the owner
-// calls whenever a record changes, and when destroyed.
+class CStatsFile;
+
+// Which records of its level a finished game beats.
+struct SRecordsBeaten
+{
+    bool bMoves = false;
+    bool bTime = false;
+    bool Any() const { return bMoves || bTime; }
+};
+
+// The best moves and time for each grid size, with the holders' names, as
+// they stand in the stats file. Any number of Slydra windows may share the
+// file: each change is applied to the records on disk and written back at
+// once under the file's lock, so no window ever writes another's records
+// over with an old copy. A change that cannot be written is kept, shown as
+// made, and written with the next change or when the table is destroyed.
 class CScoreTable
 {
 public:
-    static constexpr int kLevels = 3;
+    static constexpr int kLevels = SStatsRecords::kLevels;
     static constexpr int kDefaultMoves = 9999;
     static constexpr int kDefaultTime = 3599;
-    // The largest stats file read: six names of 87,000 characters each. A
-    // larger file is not a table of ours and loads as the defaults.
-    static constexpr qint64 kMaxFileBytes = 1 << 20;
     static QString DefaultName();
     // Stats.bin in the application's data folder.
     static QString DefaultPath();
@@ -25,8 +38,12 @@ public:
     CScoreTable(const CScoreTable&) = delete;
     CScoreTable& operator=(const CScoreTable&) = delete;
 
+    // Reads the records on disk; changes not yet written stay on top of them.
     void LoadStats();
-    void SaveStats() const;
+    // Writes the changes not yet written over the records on disk; a missing
+    // or malformed file is written whole. False when the changes stay
+    // unwritten (TakeUntoldFailure says why).
+    bool SaveStats();
     void SetDefaults();
 
     bool GetMovesRecord(int nLevel, int& nMoves, QString& strName) const;
@@ -34,16 +51,47 @@ public:
     void SetMovesRecord(int nLevel, int nMoves, const QString& strName);
     void SetTimeRecord(int nLevel, int nSeconds, const QString& strName);
 
-    int m_nLeastMoves[kLevels];
-    int m_nFastestTime[kLevels];
-    QString m_strMovesName[kLevels];
-    QString m_strTimeName[kLevels];
+    // The game's rule: which records a result beats, given the level's least
+    // moves and fastest time.
+    using RecordRule = std::function<SRecordsBeaten(int nMoves, int nSeconds, int nLeastMoves, int nFastestTime)>;
+
+    // A won game against the records on disk: each record it beats is saved
+    // at once, held by "Anonymous".
+    SRecordsBeaten OfferResult(int nLevel, int nMoves, int nSeconds, const RecordRule& beats);
+    // Gives the records the last OfferResult set to strName, where the disk
+    // still holds them: a record beaten or reset meanwhile stays as it is.
+    bool NameRecords(const QString& strName);
+
+    // The message for the player about the last save, when it failed and
+    // nobody has been told yet; empty otherwise.
+    QString TakeUntoldFailure();
 
 private:
+    using Change = std::function<void(SStatsRecords&)>;
+    struct SOffer
+    {
+        int nLevel = -1;
+        int nMoves = 0;
+        int nSeconds = 0;
+        bool bMoves = false;
+        bool bTime = false;
+    };
+
     static bool IsLevel(int nLevel) { return nLevel >= 0 && nLevel < kLevels; }
-    SStatsRecords ToRecords() const;
-    // Whether the stats file holds these bytes and nothing more.
-    bool HoldsExactly(const QByteArray& bytes) const;
+    static SStatsRecords Defaults();
+    // Makes the change in memory now, and on disk at the next save.
+    void Apply(Change change);
+    bool Commit(Change change);
+    // Reads the file and puts the changes not yet written on top; whether the
+    // file must be written.
+    bool NeedsWrite(CStatsFile& file);
+    bool Saved();
+    bool Failed(const QString& strReason);
 
     QString m_strPath;
+    SStatsRecords m_records;
+    std::vector<Change> m_pending;
+    SOffer m_offer;
+    QString m_strFailure;
+    bool m_bUntold = false;
 };

@@ -19,6 +19,14 @@ int CInWindowModal::Exec(QDialog& dlg)
     return dlg.exec();
 }
 
+int CInWindowModal::Run(QDialog& dlg)
+{
+    if (!ForAllDialogs())
+        return dlg.exec();
+    Embed(dlg);
+    return Exec(dlg);
+}
+
 QDialog* CInWindowModal::Running(const QWidget& window)
 {
     QDialog* pRunning = nullptr;

@@ -22,6 +22,9 @@ public:
     static void Embed(QDialog& dlg);
     // Runs an embedded dialog modally; returns what exec() returns.
     static int Exec(QDialog& dlg);
+    // Runs dlg inside its parent's window where ForAllDialogs() says so, else
+    // as a window of its own.
+    static int Run(QDialog& dlg);
     // The innermost dialog running inside the window, if any.
     static QDialog* Running(const QWidget& window);
     // Whether About and the questions open inside the window too: where the

@@ -17,3 +17,14 @@ CMessagePage::CMessagePage(const QString& strCaption, const QString& strText, bo
         CancelButton()->hide();
     }
 }
+
+QMessageBox::StandardButton CMessagePage::Ask(const QString& strCaption, const QString& strText,
+                                              QMessageBox::StandardButtons buttons, QWidget* pParent)
+{
+    const bool bQuestion = buttons.testFlag(QMessageBox::No);
+    CMessagePage page(strCaption, strText, bQuestion, pParent);
+    const bool bAccepted = page.DoModal() == QDialog::Accepted;
+    if (!bQuestion)
+        return QMessageBox::Ok;
+    return bAccepted ? QMessageBox::Yes : QMessageBox::No;
+}

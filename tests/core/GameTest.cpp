@@ -78,21 +78,6 @@ TEST(Game, AMoveNamesItsTileAndCells)
     EXPECT_FALSE(CKnownGame("N8").lastMove);
 }
 
-// A result beats a record only when it is strictly less.
-TEST(Game, TheRecordRuleIsStrict)
-{
-    const CKnownGame known("NTT258");
-    const std::tuple<int, int, bool, bool> table[] = {
-        {9999, 3599, true, true}, {4, 2, true, false}, {3, 3, false, true}, {3, 2, false, false}, {2, 1, false, false},
-    };
-    for (const auto& [nLeastMoves, nFastestTime, bMoves, bTime] : table) {
-        const SRecordsBeaten beaten = known.game.RecordsBeaten(nLeastMoves, nFastestTime);
-        EXPECT_EQ(beaten.bMoves, bMoves) << nLeastMoves;
-        EXPECT_EQ(beaten.bTime, bTime) << nFastestTime;
-        EXPECT_EQ(beaten.Any(), bMoves || bTime);
-    }
-}
-
 TEST(Game, EachGridSizeHasItsLevel)
 {
     const std::tuple<int, int, const char*, std::size_t> table[] = {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -21,11 +22,13 @@ QByteArray Hex(const char* text) { return QByteArray::fromHex(text); }
 
 const QString kAnon = QStringLiteral("Anonymous");
 const SStatsRecords kDefaults{{9999, 9999, 9999}, {3599, 3599, 3599}, {kAnon, kAnon, kAnon}, {kAnon, kAnon, kAnon}};
-const QByteArray kDefaultFile = Hex("0F270000 0F0E0000 0F270000 0F0E0000 0F270000 0F0E0000") + Hex("FFFEFF09 41006E006F006E0079006D006F0075007300").repeated(6);
+const QByteArray kDefaultFile = Hex("0F270000 0F0E0000 0F270000 0F0E0000 0F270000 0F0E0000")
+                                + Hex("FFFEFF09 41006E006F006E0079006D006F0075007300").repeated(6);
 // Signed little-endian integers interleaved by level, then the moves names, then the time names.
 const SStatsRecords kSample{{-1, INT_MIN, INT_MAX}, {0x12345678, 0, -2}, {"m0", "m1", "m2"}, {"t0", "t1", "t2"}};
-const QByteArray kSampleFile = Hex("FFFFFFFF 78563412 00000080 00000000 FFFFFF7F FEFFFFFF  FFFEFF02 6D003000  FFFEFF02 6D003100"
-                                   "FFFEFF02 6D003200  FFFEFF02 74003000  FFFEFF02 74003100  FFFEFF02 74003200");
+const QByteArray kSampleFile = Hex("FFFFFFFF 78563412 00000080 00000000 FFFFFF7F FEFFFFFF  FFFEFF02 6D003000"
+                                   "FFFEFF02 6D003100  FFFEFF02 6D003200  FFFEFF02 74003000  FFFEFF02 74003100"
+                                   "FFFEFF02 74003200");
 
 // The bytes as the sixth name of a file whose first five names are empty, so
 // a length that runs past them runs past the end of the file.
@@ -45,16 +48,33 @@ SStatsRecords Held(const CScoreTable& table)
     return records;
 }
 
-QByteArray Read(const QString& path) { QFile file(path); return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(); }
-bool Write(const QString& path, const QByteArray& bytes) { QFile file(path); return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(); }
-struct stat Stat(const QString& path) { struct stat st {}; lstat(QFile::encodeName(path).constData(), &st); return st; }
+QByteArray Read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+ino_t Inode(const QString& path)
+{
+    struct stat st {};
+    lstat(QFile::encodeName(path).constData(), &st);
+    return st.st_ino;
+}
 
 } // namespace
 
 TEST(StatsCodec, TheDefaultsAndASampleInTheirBytesAndBack)
 {
-    EXPECT_EQ(std::pair(CStatsCodec::Encode(kDefaults).toHex(' '), CStatsCodec::Encode(kSample).toHex(' ')), std::pair(kDefaultFile.toHex(' '), kSampleFile.toHex(' ')));
-    EXPECT_TRUE(CStatsCodec::Decode(kDefaultFile) == kDefaults && CStatsCodec::Decode(kSampleFile + "\x05trailing") == kSample);
+    EXPECT_EQ(CStatsCodec::Encode(kDefaults).toHex(' '), kDefaultFile.toHex(' '));
+    EXPECT_EQ(CStatsCodec::Encode(kSample).toHex(' '), kSampleFile.toHex(' '));
+    EXPECT_TRUE(CStatsCodec::Decode(kDefaultFile) == kDefaults);
+    EXPECT_TRUE(CStatsCodec::Decode(kSampleFile + "\x05trailing") == kSample);
     for (qsizetype n = 0; n < kSampleFile.size(); ++n)
         EXPECT_FALSE(CStatsCodec::Decode(kSampleFile.left(n))) << "cut to " << n << " bytes";
 }
@@ -63,11 +83,16 @@ TEST(StatsCodec, TheDefaultsAndASampleInTheirBytesAndBack)
 // show that each unit's high byte is kept.
 TEST(StatsCodec, NamesWrittenInEachLengthFormAndReadBack)
 {
-    const std::pair<int, const char*> table[] = {{0, "00"}, {1, "01"}, {254, "FE"}, {255, "FF FF00"}, {300, "FF 2C01"},
-                                                 {0xFFFD, "FF FDFF"}, {0xFFFE, "FF FFFF FEFF0000"}, {70000, "FF FFFF 70110100"}};
+    const std::pair<int, const char*> table[] = {
+        {0, "00"},           {1, "01"},           {254, "FE"},
+        {255, "FF FF00"},    {300, "FF 2C01"},    {0xFFFD, "FF FDFF"},
+        {0xFFFE, "FF FFFF FEFF0000"},             {70000, "FF FFFF 70110100"},
+    };
     for (const auto& [nUnits, prefix] : table) {
         const QByteArray bytes = Hex("FFFEFF") + Hex(prefix) + Hex("4101").repeated(nUnits);
-        EXPECT_TRUE(CStatsCodec::EncodeName(QString(nUnits, QChar(0x0141))) == bytes && SixthName(bytes) == QString(nUnits, QChar(0x0141))) << nUnits;
+        const QString name(nUnits, QChar(0x0141));
+        EXPECT_TRUE(CStatsCodec::EncodeName(name) == bytes) << nUnits;
+        EXPECT_TRUE(SixthName(bytes) == name) << nUnits;
     }
 }
 
@@ -75,15 +100,19 @@ TEST(StatsCodec, NamesWrittenInEachLengthFormAndReadBack)
 // the end of the file, or a prefix cut short, refuses the whole file.
 TEST(StatsCodec, NamesReadInEveryFormOrNotAtAll)
 {
-    const struct { const char* hex; int nE9; std::optional<QString> name; } table[] = {
-        {"04 4A6F73E9", 0, QStringLiteral("Jos\u00e9")}, {"FF 2C01", 300, QString(300, QChar(0xE9))},
-        {"FF FFFF FEFF0000", 0xFFFE, QString(0xFFFE, QChar(0xE9))}, {"FFFEFF FFFFFF 02000000 41004200", 0, QStringLiteral("AB")},
-        {"05", 4, std::nullopt}, {"FF 2D01", 300, std::nullopt}, {"FFFEFF 0A", 18, std::nullopt}, {"FFFEFF FF2D01", 600, std::nullopt},
-        {"FFFEFF FFFFFF FFFF0000", 2 * 0xFFFE, std::nullopt}, {"FFFEFF FFFFFF FFFFFFFF", 64, std::nullopt}, {"FF FFFF FFFFFFFF", 64, std::nullopt},
-        {"FFFEFF FFFEFF", 0, std::nullopt}, {"FFFEFF FFFFFF 020000", 0, std::nullopt}, {"FFFEFF FF2C", 0, std::nullopt}, {"FFFE", 0, std::nullopt},
+    const std::tuple<const char*, int, std::optional<QString>> table[] = {
+        {"04 4A6F73E9", 0, QStringLiteral("Jos\u00e9")},
+        {"FF 2C01", 300, QString(300, QChar(0xE9))},
+        {"FF FFFF FEFF0000", 0xFFFE, QString(0xFFFE, QChar(0xE9))},
+        {"FFFEFF FFFFFF 02000000 41004200", 0, QStringLiteral("AB")},
+        {"05", 4, std::nullopt},           {"FF 2D01", 300, std::nullopt},    {"FFFEFF 0A", 18, std::nullopt},
+        {"FFFEFF FF2D01", 600, std::nullopt},                                 {"FFFEFF FFFEFF", 0, std::nullopt},
+        {"FFFEFF FFFFFF FFFF0000", 2 * 0xFFFE, std::nullopt},                 {"FFFEFF FF2C", 0, std::nullopt},
+        {"FFFEFF FFFFFF FFFFFFFF", 64, std::nullopt},                         {"FFFE", 0, std::nullopt},
+        {"FF FFFF FFFFFFFF", 64, std::nullopt},                               {"FFFEFF FFFFFF 020000", 0, std::nullopt},
     };
-    for (const auto& c : table)
-        EXPECT_TRUE(SixthName(Hex(c.hex) + QByteArray(c.nE9, '\xE9')) == c.name) << c.hex;
+    for (const auto& [hex, nE9, name] : table)
+        EXPECT_TRUE(SixthName(Hex(hex) + QByteArray(nE9, '\xE9')) == name) << hex;
 }
 
 // A level outside the table is refused and the outputs left alone; a file cut
@@ -104,9 +133,11 @@ TEST(ScoreTable, DefaultsOnAFirstRunThenTheRecordsOfTheRunBefore)
         table.SetTimeRecord(3, 1, "intruder");
         int value = -5;
         QString name = "untouched";
-        EXPECT_FALSE(table.GetMovesRecord(3, value, name) || table.GetTimeRecord(3, value, name));
-        EXPECT_EQ(std::pair(value, name), std::pair(-5, QString("untouched")));
-        EXPECT_TRUE(table.GetMovesRecord(2, value, name) && table.GetTimeRecord(2, value, name));
+        EXPECT_FALSE(table.GetMovesRecord(3, value, name));
+        EXPECT_FALSE(table.GetTimeRecord(3, value, name));
+        EXPECT_EQ(value, -5);
+        EXPECT_EQ(name, "untouched");
+        EXPECT_TRUE(table.GetTimeRecord(2, value, name));
     }
     CScoreTable nextRun(path);
     EXPECT_TRUE(Held(nextRun) == expected);
@@ -126,11 +157,12 @@ TEST(ScoreTable, TheLargestTablesLoadAHugeSparseFileDoesNotAndTheSaveWritesOnlyW
     for (int level = 0; level < SStatsRecords::kLevels; ++level)
         large.movesName[level] = large.timeName[level] = QString(70000, QChar('a' + level));
     ASSERT_TRUE(Write(path, CStatsCodec::Encode(large)));
-    const ino_t inode = Stat(path).st_ino;
+    const ino_t inode = Inode(path);
     EXPECT_TRUE(Held(CScoreTable(path)) == large);
-    EXPECT_EQ(Stat(path).st_ino, inode) << "replaced";
+    EXPECT_EQ(Inode(path), inode) << "replaced";
     ASSERT_TRUE(QFile(path).resize(40LL << 30));
-    rusage before {}, after {};
+    rusage before {};
+    rusage after {};
     getrusage(RUSAGE_SELF, &before);
     EXPECT_TRUE(Held(CScoreTable(path)) == kDefaults);
     getrusage(RUSAGE_SELF, &after);
@@ -149,14 +181,30 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QCoreApplication::setOrganizationName("Brevik");
     QCoreApplication::setApplicationName("Slydra");
-    auto options = [] { return std::tuple(CSettings::GetDims(), CSettings::GetLocation(), CSettings::GetUsePic(), CSettings::GetUseAnim()); };
-    EXPECT_EQ(options(), std::tuple(4, QString(), true, true));
-    CSettings::PutDims(5), CSettings::PutLocation("/p\u00e9.jpg"), CSettings::PutUsePic(false), CSettings::PutUseAnim(false);
+    const auto options = [] {
+        return QStringLiteral("%1 '%2' %3 %4")
+            .arg(CSettings::GetDims())
+            .arg(CSettings::GetLocation())
+            .arg(CSettings::GetUsePic())
+            .arg(CSettings::GetUseAnim());
+    };
     QSettings stored(config.filePath("Brevik/Slydra.conf"), QSettings::IniFormat);
-    EXPECT_EQ(stored.value("Settings/Dims").toString() + stored.value("Settings/UsePic").toString() + stored.value("Settings/UseAnim").toString(), "500");
-    EXPECT_EQ(options(), std::tuple(5, QString("/p\u00e9.jpg"), false, false));
-    QSettings().setValue("Settings/UsePic", 2), QSettings().setValue("Settings/UseAnim", 2);
-    EXPECT_EQ(std::pair(CSettings::GetUsePic(), CSettings::GetUseAnim()), std::pair(true, true));
-    CSettings::PutUsePic(true), CSettings::PutUseAnim(true), stored.sync();
-    EXPECT_EQ(stored.value("Settings/UsePic").toString() + stored.value("Settings/UseAnim").toString(), "11");
+    const auto inFile = [&stored] {
+        stored.sync();
+        return stored.value("Settings/Dims").toString() + stored.value("Settings/UsePic").toString()
+               + stored.value("Settings/UseAnim").toString();
+    };
+    EXPECT_EQ(options(), "4 '' 1 1");
+    CSettings::PutDims(5);
+    CSettings::PutLocation("/p\u00e9.jpg");
+    CSettings::PutUsePic(false);
+    CSettings::PutUseAnim(false);
+    EXPECT_EQ(inFile(), "500");
+    EXPECT_EQ(options(), "5 '/p\u00e9.jpg' 0 0");
+    QSettings().setValue("Settings/UsePic", 2);
+    QSettings().setValue("Settings/UseAnim", 2);
+    EXPECT_EQ(options(), "5 '/p\u00e9.jpg' 1 1");
+    CSettings::PutUsePic(true);
+    CSettings::PutUseAnim(true);
+    EXPECT_EQ(inFile(), "511");
 }

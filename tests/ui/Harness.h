@@ -134,6 +134,7 @@ public:
 
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
     QStringList m_asked;
+    QList<SStatsRecords> m_onDiskWhenAsked;
     bool m_bRealBoxes = false;
     std::function<bool()> m_options;  // the real dialog when empty
     int m_nOptionsRun = 0;
@@ -143,6 +144,7 @@ protected:
                                            QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) override
     {
         m_asked << strCaption + QStringLiteral(": ") + strText;
+        m_onDiskWhenAsked << StatsOnDisk();
         return m_bRealBoxes ? CSlydraDlg::MessageBox(strText, strCaption, buttons, icon) : m_answer;
     }
     bool RunOptionsDialog() override

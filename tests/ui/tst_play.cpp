@@ -6,6 +6,8 @@
 
 #include <csignal>
 
+// The 3x3 records on disk, and the window that notes them whenever it shows a message.
+
 // A game as the player runs it: the commands, taps and clock, the end of a
 // game and its records, the end of the program by a signal, and a settings or
 // stats file that is no regular file.
@@ -183,14 +185,16 @@ private slots:
         const QStringList timeOnly = {"", "You have the fastet time of 00m40s", "For 3x3 level"};
         const QStringList both4 = {"Fastest time: 00m40s", "Least moves: 7", "For 4x4 level"};
         const QStringList both5 = {"Fastest time: 00m40s", "Least moves: 5", "For 5x5 level"};
-        QTest::newRow("both records") << 3 << 9999 << 3599 << "Ada" << 3 << both << "3 Ada, 40 Ada";
-        QTest::newRow("an emptied name") << 3 << 9999 << 3599 << "" << 3 << both << "3 , 40 ";
-        QTest::newRow("Cancel") << 3 << 9999 << 3599 << QString() << 3 << both << "3 Anonymous, 40 Anonymous";
-        QTest::newRow("moves only") << 3 << 4 << 40 << "Ada" << 3 << movesOnly << "3 Ada, 40 Bo";
-        QTest::newRow("time only; equal moves") << 3 << 3 << 41 << "Ada" << 3 << timeOnly << "3 Bo, 40 Ada";
-        QTest::newRow("neither") << 3 << 3 << 40 << "Ada" << 3 << QStringList() << "3 Bo, 40 Bo";
-        QTest::newRow("4x4") << 4 << 9999 << 3599 << "Ada" << 7 << both4 << "7 Ada, 40 Ada";
-        QTest::newRow("5x5") << 5 << 9999 << 3599 << "Ada" << 5 << both5 << "5 Ada, 40 Ada";
+        const QString anon = QStringLiteral("3 Anonymous, 40 Anonymous | ");
+        QTest::newRow("both records") << 3 << 9999 << 3599 << "Ada" << 3 << both << anon + "3 Ada, 40 Ada";
+        QTest::newRow("an emptied name") << 3 << 9999 << 3599 << "" << 3 << both << anon + "3 , 40 ";
+        QTest::newRow("Cancel") << 3 << 9999 << 3599 << QString() << 3 << both << anon + "3 Anonymous, 40 Anonymous";
+        QTest::newRow("moves only") << 3 << 4 << 40 << "Ada" << 3 << movesOnly << "3 Anonymous, 40 Bo | 3 Ada, 40 Bo";
+        QTest::newRow("time only; equal moves") << 3 << 3 << 41 << "Ada" << 3 << timeOnly
+                                                << "3 Bo, 40 Anonymous | 3 Bo, 40 Ada";
+        QTest::newRow("neither") << 3 << 3 << 40 << "Ada" << 3 << QStringList() << "3 Bo, 40 Bo | 3 Bo, 40 Bo";
+        QTest::newRow("4x4") << 4 << 9999 << 3599 << "Ada" << 7 << both4 << "7 Anonymous, 40 Anonymous | 7 Ada, 40 Ada";
+        QTest::newRow("5x5") << 5 << 9999 << 3599 << "Ada" << 5 << both5 << "5 Anonymous, 40 Anonymous | 5 Ada, 40 Ada";
     }
 
     void completion()
@@ -223,15 +227,33 @@ private slots:
                                                "completed the grid in a time of 00m40s from %1 moves");
         QCOMPARE(d.m_asked, QStringList{message.arg(moves)});
         QTEST(shown, "lines");
-        const SStatsRecords after = StatsOnDisk();
+        // The level's records while the completion message is open, then after the name.
         const int level = size - 3;
-        const QString stored = QStringLiteral("%1 %2, %3 %4")
-                                   .arg(after.leastMoves[level])
-                                   .arg(after.movesName[level])
-                                   .arg(after.fastestTime[level])
-                                   .arg(after.timeName[level]);
-        QTEST(stored, "stored");
-        QCOMPARE(after.movesName[(level + 1) % 3], bo);
+        QStringList stored;
+        for (const SStatsRecords& r : {d.m_onDiskWhenAsked.value(0), StatsOnDisk()})
+            stored << QStringLiteral("%1 %2, %3 %4").arg(r.leastMoves[level]).arg(r.movesName[level])
+                          .arg(r.fastestTime[level]).arg(r.timeName[level]);
+        QTEST(stored.join(" | "), "stored");
+        QCOMPARE(StatsOnDisk().movesName[(level + 1) % 3], bo);
+    }
+
+    // A file where the data folder belongs: the game goes on, one message
+    // after the name says where and why, and the file stays as it was.
+    void refusedSave()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("data/Brevik/Slydra"));
+        QDir(folder).removeRecursively();
+        Make(folder, "", "not a folder");
+        {
+            CTestDlg d;
+            d.StartKnownGame();
+            Play(d, "cW");
+            QCOMPARE(d.m_asked.mid(1), QStringList("Slydra: The records could not be saved to " + folder
+                                                   + "/Stats.bin: its folder cannot be created. Slydra will try again "
+                                                     "when a record changes and when it closes."));
+        }
+        QCOMPARE(QFileInfo(folder).size(), 12);
+        QFile::remove(folder);
     }
 
     // Qt's own timers: the clock ticks, and a slide's frames come by themselves.

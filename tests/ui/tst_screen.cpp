@@ -379,7 +379,7 @@ private slots:
         QTEST(seen + stays, "shownThenStored");
     }
 
-    // Best Scores shows the table, and resets it on disk at once.
+    // Best Scores opens on OK, shows the table, and resets it on disk at once.
     void bestScores()
     {
         CScoreTable table;
@@ -396,13 +396,16 @@ private slots:
             }
         };
         QObject scope;
+        QWidget* pFocus = nullptr;
         WhenModalOpens(&scope, [&](QWidget*) {
+            pFocus = dlg.focusWidget();
             read();
             dlg.ResetButton()->click();
             read();
             dlg.CancelButton()->click();
         });
         dlg.DoModal();
+        QCOMPARE(pFocus, dlg.OkButton());
         const QString fresh = QStringLiteral("Anonymous 9999 Anonymous 59m59s");
         const QStringList shown = {fresh, "Ada 12 Anonymous 59m59s", "Anonymous 9999  01h02m05s", fresh, fresh, fresh};
         QCOMPARE(texts, shown);

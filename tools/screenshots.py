@@ -1,27 +1,31 @@
 #!/usr/bin/python3
-# Takes the README's pictures with the end-to-end test's machinery: the
-# installed game in a private Xvfb with settings and records of its own.
+# Takes the README's pictures with tools/xgame.py, as the end-to-end test plays:
+# the installed game in a private Xvfb with settings and records of its own.
 # usage: screenshots.py --prefix PREFIX --shots DIR   (tools/screenshots.sh builds, installs and runs it)
 import pathlib, subprocess, sys
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / 'tests/e2e'))
-import installed_game as e2e  # noqa: E402
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import xgame as e2e  # noqa: E402
 
 
 def harbour(path):  # a boat at sunset, drawn by ImageMagick from shapes alone, the same in every run
-    draw = [a for fill, shape in (('#fff1bf', 'circle 150,118 150,137'), ('#6b4f7a', 'polygon 0,140 30,100 88,122 128,140'),
+    draw = [a for fill, shape in (('#fff1bf', 'circle 150,118 150,137'),
+                                   ('#6b4f7a', 'polygon 0,140 30,100 88,122 128,140'),
                                    ('#3e2f5b', 'polygon 160,140 200,112 232,110 232,140'),
                                    ('#2a1e2e', 'polygon 44,170 92,170 84,179 52,179 rectangle 67,118 68,170'),
-                                   ('#fbf3e4', 'polygon 70,120 88,166 70,166'), ('#f0d9c0', 'polygon 66,126 66,166 48,166'))
+                                   ('#fbf3e4', 'polygon 70,120 88,166 70,166'),
+                                   ('#f0d9c0', 'polygon 66,126 66,166 48,166'))
             for a in ('-fill', fill, '-draw', shape)]
-    subprocess.run(['convert', '-size', '232x140', 'gradient:#1d3b6e-#f7c06e', '(', '+clone', '-flip', '-modulate', '80',
+    subprocess.run(['convert', '-size', '232x140', 'gradient:#1d3b6e-#f7c06e',
+                    '(', '+clone', '-flip', '-modulate', '80',
                     '-resize', '232x92!', ')', '-append', *draw, '-quality', '92', path], check=True)
 
 
 def shots(out):
     e2e.start_xvfb()
     e2e.stats.parent.mkdir(parents=True)
-    e2e.stats.write_bytes(e2e.stats_file([24, 31, 87, 139, 231, 655], ['Ingrid', 'Tomás', 'Maja'], ['Ola', 'Ingrid', 'Maja']))
+    records = e2e.stats_file([24, 31, 87, 139, 231, 655], ['Ingrid', 'Tomás', 'Maja'], ['Ola', 'Ingrid', 'Maja'])
+    e2e.stats.write_bytes(records)
     game, win = e2e.start_game(Dims=4, UseAnim=1, UsePic=0)
     board = e2e.pixels({(4, 4): e2e.BLACK, (200, 200): e2e.FACE, (235, 200): e2e.DARK})
     e2e.settled(win, 'board-4x4', board).save(f'{out}/board-4x4.png')
@@ -41,7 +45,8 @@ def shots(out):
     e2e.xdo('windowfocus', '--sync', win.id, 'key', 'Escape')
     e2e.settled(win, 'options-closed', lambda shot: not titled(shot) and 'the page stayed')
     e2e.menu(win, 27, 0, 1)
-    dealt = lambda shot: shot.getpixel((200, 200)) == e2e.FACE and 'no new deal'  # a deal never leaves the blank in the corner
+    # A deal never leaves the blank in the corner.
+    dealt = lambda shot: shot.getpixel((200, 200)) == e2e.FACE and 'no new deal'
     e2e.settled(win, 'board-5x5-picture', dealt).save(f'{out}/board-5x5-picture.png')
     e2e.xdo('windowmove', '--sync', win.id, 0, 0, 'windowsize', '--sync', win.id, 560, 640)
     large = e2e.pixels({(554, 100): e2e.DARK})  # the right edge of a 550-pixel board from x 5, drawn at that size

@@ -10,28 +10,24 @@
 namespace {
 
 // Always draws 0: each step of the scramble takes the first neighbour.
-struct CZeroRandom : CRandomSource
-{
+struct CZeroRandom : CRandomSource {
     void Seed(unsigned int) override {}
     int Next() override { return 0; }
 };
 
 // The example generator of the C standard: its numbers, from seed 1, reach
 // every entry of every neighbour list in a walk of 8013 steps.
-struct CExampleRandom : CRandomSource
-{
+struct CExampleRandom : CRandomSource {
     unsigned int m_nNext = 1;
     void Seed(unsigned int nSeed) override { m_nNext = nSeed; }
-    int Next() override
-    {
+    int Next() override {
         m_nNext = m_nNext * 1103515245u + 12345u;
         return static_cast<int>((m_nNext / 65536u) % 32768u);
     }
 };
 
 // 3x3 boards as nine digits, cell 0 first, 8 the blank.
-std::vector<int> Cells(const std::string& digits)
-{
+std::vector<int> Cells(const std::string& digits) {
     std::vector<int> cells;
     for (char digit : digits)
         cells.push_back(digit - '0');
@@ -41,8 +37,7 @@ std::vector<int> Cells(const std::string& digits)
 } // namespace
 
 // Each size is set over a board that a slide took out of home order.
-TEST(Board, SetSizeGivesHomeOrderWithTheBlankBottomRight)
-{
+TEST(Board, SetSizeGivesHomeOrderWithTheBlankBottomRight) {
     CBoard board;
     for (int n : {3, 4, 5, 3}) {
         int row = -1;
@@ -59,8 +54,7 @@ TEST(Board, SetSizeGivesHomeOrderWithTheBlankBottomRight)
 }
 
 // Slides in each direction from each side of the grid, and taps that move nothing.
-TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank)
-{
+TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank) {
     const std::tuple<std::string, int, int, std::string> table[] = {
         {"012385674", 0, 1, "082315674"}, {"012385674", 1, 0, "012835674"}, {"012385674", 1, 2, "012358674"},
         {"012385674", 2, 1, "012375684"}, {"012345678", 2, 1, "012345687"}, {"012345678", 1, 2, "012348675"},
@@ -80,8 +74,7 @@ TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank)
 // Zeros follow the first entry of each list; the example generator reaches
 // every entry of every list, so its boards pin the order of all of them. The
 // same seed over another game deals the same board.
-TEST(Scramble, InjectedGeneratorsDealTheKnownBoards)
-{
+TEST(Scramble, InjectedGeneratorsDealTheKnownBoards) {
     CZeroRandom zeros;
     CExampleRandom example;
     const std::tuple<CRandomSource*, int, std::vector<int>> table[] = {

@@ -9,20 +9,17 @@
 
 using namespace BoardGeometry;
 
-static void PrintTo(const SPoint& p, std::ostream* os)
-{
+static void PrintTo(const SPoint& p, std::ostream* os) {
     *os << "(" << p.x << "," << p.y << ")";
 }
 
-static void PrintTo(const SRect& r, std::ostream* os)
-{
+static void PrintTo(const SRect& r, std::ostream* os) {
     *os << "[" << r.left << "," << r.top << " " << r.right << "," << r.bottom << ")";
 }
 
 // The margins count as the first row and column; the label row below the grid
 // does not. Row -1: outside, and the outputs are left alone.
-TEST(Geometry, TapsMapToTheirCellOrNone)
-{
+TEST(Geometry, TapsMapToTheirCellOrNone) {
     const std::tuple<int, int, int, int, int, int> table[] = {
         {77, 3, 2, 10, 0, 0},     {77, 3, 0, 0, 0, 0},      {77, 3, 234, 234, 2, 2},  {77, 3, 81, 157, 1, 1},
         {77, 3, 235, 10, -1, -1}, {77, 3, 10, 235, -1, -1}, {77, 3, -81, 10, -1, -1}, {77, 3, 10, 250, -1, -1},
@@ -41,8 +38,7 @@ TEST(Geometry, TapsMapToTheirCellOrNone)
 // ones from the new cell (offsets 15, 30, 46, 61, 77 of T = 77; 11, 23, 34, 46,
 // 58 of T = 58; 9, 18, 27, 36, 46 of T = 46); the old cell shows what the tile
 // has left.
-TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers)
-{
+TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers) {
     const std::tuple<int, int, int, int, int, int, int, SPoint, SRect> table[] = {
         {77, 1, 0, 1, 1, 1, 5, {19, 81}, {4, 81, 19, 158}},   {77, 1, 2, 1, 1, 4, 5, {96, 81}, {173, 81, 235, 158}},
         {77, 0, 1, 1, 1, 5, 5, {81, 81}, {81, 4, 158, 81}},   {58, 1, 1, 2, 1, 3, 5, {62, 96}, {62, 62, 120, 96}},
@@ -59,8 +55,7 @@ TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers)
 
 // The client grows with the view, centred: rings of max(1, round(scale))
 // pixels, a margin of four rings, tiles of (side - 8 rings) / N.
-TEST(Geometry, TheClientGrowsWithTheView)
-{
+TEST(Geometry, TheClientGrowsWithTheView) {
     const std::tuple<int, int, int, int, int, int, int, SPoint> table[] = {
         {240, 268, 4, 1, 240, 4, 58, {0, 0}},      {480, 536, 4, 2, 480, 8, 116, {0, 0}},
         {360, 402, 4, 2, 360, 8, 86, {0, 0}},      {300, 335, 4, 1, 300, 4, 73, {0, 0}},
@@ -84,16 +79,14 @@ TEST(Geometry, TheClientGrowsWithTheView)
 }
 
 // A picture smaller than the canvas sits in its middle; a larger one is not fitted.
-TEST(PictureFit, SmallPicturesAreCentredLargerOnesNotDrawn)
-{
+TEST(PictureFit, SmallPicturesAreCentredLargerOnesNotDrawn) {
     EXPECT_EQ(PictureFit::Offset(232, 232, 200, 151, true, true), SPoint({16, 40}));
     EXPECT_EQ(PictureFit::Offset(232, 232, 201, 151, false, true), SPoint({0, 40}));
     EXPECT_FALSE(PictureFit::Offset(232, 232, 233, 10, true, true));
     EXPECT_FALSE(PictureFit::Offset(232, 232, 10, 233, true, true));
 }
 
-TEST(FormatElapsed, MinutesAndSecondsBelowAnHourThenHours)
-{
+TEST(FormatElapsed, MinutesAndSecondsBelowAnHourThenHours) {
     const std::pair<int, const char*> table[] = {
         {0, "00m00s"},       {75, "01m15s"},        {3599, "59m59s"},
         {3600, "01h00m00s"}, {3725, "01h02m05s"}, {360000, "100h00m00s"},

@@ -7,19 +7,16 @@
 
 namespace {
 
-struct CZeroRandom : CRandomSource
-{
+struct CZeroRandom : CRandomSource {
     void Seed(unsigned int) override {}
     int Next() override { return 0; }
 };
 
 // A 3x3 game whose new deal is always 0 8 1 / 3 4 2 / 6 7 5: the blank in
 // cell 1, solved by taps on cells 2, 5 and 8.
-struct CKnownGame
-{
+struct CKnownGame {
     // N: New, E: the game ended by Options, T: a clock tick, a digit: a tap on that cell.
-    explicit CKnownGame(const std::string& steps)
-    {
+    explicit CKnownGame(const std::string& steps) {
         game.SetRandomSource(&zeros);
         game.SetSize(3);
         for (char step : steps) {
@@ -42,8 +39,7 @@ struct CKnownGame
 } // namespace
 
 // What the player sees of a game: moves, seconds, the clock and the order.
-TEST(Game, CountsMovesAndSecondsOnlyWhileAGameRuns)
-{
+TEST(Game, CountsMovesAndSecondsOnlyWhileAGameRuns) {
     const std::tuple<const char*, int, int, bool, bool> table[] = {
         {"", 0, 0, false, true},        {"TT", 0, 0, false, true},       {"7", 0, 0, false, false},
         {"N", 0, 0, true, false},       {"NTT", 0, 2, true, false},      {"N2T", 1, 1, true, false},
@@ -61,8 +57,7 @@ TEST(Game, CountsMovesAndSecondsOnlyWhileAGameRuns)
 }
 
 // The tile that moved, from the tapped cell to the blank's; the winning move says so.
-TEST(Game, AMoveNamesItsTileAndCells)
-{
+TEST(Game, AMoveNamesItsTileAndCells) {
     const std::tuple<const char*, int, int, int, bool> table[] = {
         {"7", 7, 7, 8, false},  {"5", 5, 5, 8, false},   {"78", 7, 8, 7, false},  {"N2", 1, 2, 1, false},
         {"N4", 4, 4, 1, false}, {"N25", 2, 5, 2, false}, {"N258", 5, 8, 5, true}, {"258", 5, 8, 5, false},
@@ -78,8 +73,7 @@ TEST(Game, AMoveNamesItsTileAndCells)
     EXPECT_FALSE(CKnownGame("N8").lastMove);
 }
 
-TEST(Game, EachGridSizeHasItsLevel)
-{
+TEST(Game, EachGridSizeHasItsLevel) {
     const std::tuple<int, int, const char*, std::size_t> table[] = {
         {3, 0, "3x3", 9}, {4, 1, "4x4", 16}, {5, 2, "5x5", 25},
     };

@@ -13,15 +13,13 @@ static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 
 namespace {
 
-void Write(const QString& path, const QByteArray& bytes)
-{
+void Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
 }
 
 // The least moves of 3x3, 4x4 and 5x5 in the file, with their holders.
-QString MovesOnDisk(const QString& path)
-{
+QString MovesOnDisk(const QString& path) {
     QFile file(path);
     const auto records = CStatsCodec::Decode(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     QString moves = records ? "" : "no table";
@@ -35,8 +33,7 @@ QString MovesOnDisk(const QString& path)
 // Two windows on one file, each with a table made at the start: a3 is a win by
 // A at 3x3 in 30 moves (B wins in 20), n names the last win (Alpha, Bravo), r
 // resets, x closes; the rest close at the end, A first.
-TEST(Records, TwoTablesOnOneFileKeepEveryRecordEitherSets)
-{
+TEST(Records, TwoTablesOnOneFileKeepEveryRecordEitherSets) {
     const std::pair<const char*, const char*> cases[] = {
         {"a3 an bx", "30 Alpha 9999 Anonymous 9999 Anonymous "},
         {"a3 an b4 bn", "30 Alpha 20 Bravo 9999 Anonymous "},
@@ -72,8 +69,7 @@ TEST(Records, TwoTablesOnOneFileKeepEveryRecordEitherSets)
 // was: the save says where and why, once, and the record is written at the
 // exit once the way is clear. A file read but no table is kept as
 // Stats.bin.bad, over an older one.
-TEST(Records, AFileInTheWayIsLeftAndTheSaveSaysWhy)
-{
+TEST(Records, AFileInTheWayIsLeftAndTheSaveSaysWhy) {
     const std::pair<QString, QString> cases[] = {
         {"0200", ": it cannot be read (Permission denied), so it is not replaced"},
         {"/proc/self/mem", ": it cannot be read (Input/output error), so it is not replaced"},

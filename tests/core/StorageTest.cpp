@@ -32,14 +32,12 @@ const QByteArray kSampleFile = Hex("FFFFFFFF 78563412 00000080 00000000 FFFFFF7F
 
 // The bytes as the sixth name of a file whose first five names are empty, so
 // a length that runs past them runs past the end of the file.
-std::optional<QString> SixthName(const QByteArray& name)
-{
+std::optional<QString> SixthName(const QByteArray& name) {
     const auto records = CStatsCodec::Decode(QByteArray(24, '\0') + Hex("FFFEFF00").repeated(5) + name);
     return records ? std::optional(records->timeName[2]) : std::nullopt;
 }
 
-SStatsRecords Held(const CScoreTable& table)
-{
+SStatsRecords Held(const CScoreTable& table) {
     SStatsRecords records;
     for (int level = 0; level < SStatsRecords::kLevels; ++level) {
         table.GetMovesRecord(level, records.leastMoves[level], records.movesName[level]);
@@ -48,20 +46,17 @@ SStatsRecords Held(const CScoreTable& table)
     return records;
 }
 
-QByteArray Read(const QString& path)
-{
+QByteArray Read(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool Write(const QString& path, const QByteArray& bytes)
-{
+bool Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-ino_t Inode(const QString& path)
-{
+ino_t Inode(const QString& path) {
     struct stat st {};
     lstat(QFile::encodeName(path).constData(), &st);
     return st.st_ino;
@@ -69,8 +64,7 @@ ino_t Inode(const QString& path)
 
 } // namespace
 
-TEST(StatsCodec, TheDefaultsAndASampleInTheirBytesAndBack)
-{
+TEST(StatsCodec, TheDefaultsAndASampleInTheirBytesAndBack) {
     EXPECT_EQ(CStatsCodec::Encode(kDefaults).toHex(' '), kDefaultFile.toHex(' '));
     EXPECT_EQ(CStatsCodec::Encode(kSample).toHex(' '), kSampleFile.toHex(' '));
     EXPECT_TRUE(CStatsCodec::Decode(kDefaultFile) == kDefaults);
@@ -81,8 +75,7 @@ TEST(StatsCodec, TheDefaultsAndASampleInTheirBytesAndBack)
 
 // Names are written wide with the shortest length prefix; units above 0xFF
 // show that each unit's high byte is kept.
-TEST(StatsCodec, NamesWrittenInEachLengthFormAndReadBack)
-{
+TEST(StatsCodec, NamesWrittenInEachLengthFormAndReadBack) {
     const std::pair<int, const char*> table[] = {
         {0, "00"},           {1, "01"},           {254, "FE"},
         {255, "FF FF00"},    {300, "FF 2C01"},    {0xFFFD, "FF FDFF"},
@@ -98,8 +91,7 @@ TEST(StatsCodec, NamesWrittenInEachLengthFormAndReadBack)
 
 // Names without the wide marker hold Latin-1 bytes; a length that runs past
 // the end of the file, or a prefix cut short, refuses the whole file.
-TEST(StatsCodec, NamesReadInEveryFormOrNotAtAll)
-{
+TEST(StatsCodec, NamesReadInEveryFormOrNotAtAll) {
     const std::tuple<const char*, int, std::optional<QString>> table[] = {
         {"04 4A6F73E9", 0, QStringLiteral("Jos\u00e9")},
         {"FF 2C01", 300, QString(300, QChar(0xE9))},
@@ -117,8 +109,7 @@ TEST(StatsCodec, NamesReadInEveryFormOrNotAtAll)
 
 // A level outside the table is refused and the outputs left alone; a file cut
 // short loads every default, whatever the table held.
-TEST(ScoreTable, DefaultsOnAFirstRunThenTheRecordsOfTheRunBefore)
-{
+TEST(ScoreTable, DefaultsOnAFirstRunThenTheRecordsOfTheRunBefore) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Brevik/Slydra/Stats.bin");
     const SStatsRecords expected{{9999, 42, 9999}, {3599, 3599, 3599}, {kAnon, kAnon, kAnon}, {kAnon, kAnon, "Time"}};
@@ -149,8 +140,7 @@ TEST(ScoreTable, DefaultsOnAFirstRunThenTheRecordsOfTheRunBefore)
 // Names of 70,000 characters load; a sparse 40 GB file is no table and is not
 // read whole. A file that holds the table already is left alone, one with more
 // is written anew.
-TEST(ScoreTable, TheLargestTablesLoadAHugeSparseFileDoesNotAndTheSaveWritesOnlyWhatDiffers)
-{
+TEST(ScoreTable, TheLargestTablesLoadAHugeSparseFileDoesNotAndTheSaveWritesOnlyWhatDiffers) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Stats.bin");
     SStatsRecords large = kSample;
@@ -175,8 +165,7 @@ TEST(ScoreTable, TheLargestTablesLoadAHugeSparseFileDoesNotAndTheSaveWritesOnlyW
 
 // The settings file is $XDG_CONFIG_HOME/Brevik/Slydra.conf, here in a folder
 // of the test's own, named before the store is first used.
-TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames)
-{
+TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     const QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QCoreApplication::setOrganizationName("Brevik");

@@ -21,8 +21,7 @@ inline const QColor kDark(0x76, 0x76, 0x76);
 
 // Settings, records and prepared pictures in a private folder for the whole run; a read that
 // blocks there fails the test by its timeout.
-inline void SetUpRun(const QTemporaryDir& dir)
-{
+inline void SetUpRun(const QTemporaryDir& dir) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
@@ -30,22 +29,19 @@ inline void SetUpRun(const QTemporaryDir& dir)
     QApplication::setApplicationName(QStringLiteral("Slydra"));
 }
 
-inline void ForgetEverything()
-{
+inline void ForgetEverything() {
     QSettings().clear();
     QFile::remove(CScoreTable::DefaultPath());
 }
 
-inline SStatsRecords StatsOnDisk()
-{
+inline SStatsRecords StatsOnDisk() {
     QFile file(CScoreTable::DefaultPath());
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     return CStatsCodec::Decode(bytes).value_or(SStatsRecords());
 }
 
 // Puts the bytes, a folder, a FIFO or a link to /dev/zero at path.
-inline void Make(const QString& path, const QString& kind, const QByteArray& bytes = {})
-{
+inline void Make(const QString& path, const QString& kind, const QByteArray& bytes = {}) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile::remove(path);
     QFile file(path);
@@ -60,16 +56,14 @@ inline void Make(const QString& path, const QString& kind, const QByteArray& byt
 }
 
 // The dialog above the window, or the page running in it.
-inline QWidget* ActiveModal(QWidget* pWindow)
-{
+inline QWidget* ActiveModal(QWidget* pWindow) {
     QWidget* pModal = QApplication::activeModalWidget();
     return pWindow && (!pModal || pModal == pWindow) ? CInWindowModal::Running(*pWindow) : pModal;
 }
 
 // Runs fn on the next modal dialog or page other than pOwner once it shows, then
 // closes it if fn did not; gives up when pOwner goes.
-inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, int nTries = 500)
-{
+inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, int nTries = 500) {
     QTimer::singleShot(10, pOwner, [pOwner, fn, nTries] {
         QWidget* pModal = ActiveModal(qobject_cast<QWidget*>(pOwner));
         if (!pModal || pModal->isHidden() || pModal == pOwner) {
@@ -83,16 +77,14 @@ inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, in
     });
 }
 
-struct CZeroRandom : CRandomSource
-{
+struct CZeroRandom : CRandomSource {
     void Seed(unsigned int) override {}
     int Next() override { return 0; }
 };
 
 // The main window with its questions answered by the test and new games
 // dealt by a generator of zeros: 3x3 deals 0 8 1 / 3 4 2 / 6 7 5.
-class CTestDlg : public CSlydraDlg
-{
+class CTestDlg : public CSlydraDlg {
 public:
     CTestDlg() { Game().SetRandomSource(&m_zero); }
 
@@ -101,32 +93,28 @@ public:
     // What a screen reader reads of a widget, and of the board's tiles.
     QString Spoken(QWidget* pWidget) { return QAccessible::queryAccessibleInterface(pWidget)->text(QAccessible::Name); }
     QString BoardText() { return QAccessible::queryAccessibleInterface(&BoardView())->text(QAccessible::Description); }
-    void Tap(int nCell, Qt::MouseButton button = Qt::LeftButton)
-    {
+    void Tap(int nCell, Qt::MouseButton button = Qt::LeftButton) {
         const int t = BoardView().TileSize();
         const int n = Game().Board().m_nSize;
         const QPoint centre(4 + t * (nCell % n) + t / 2, 4 + t * (nCell / n) + t / 2);
         QTest::mouseClick(&BoardView(), button, {}, centre);
     }
     // Takes up the stored settings as Options does after a change.
-    void ApplySettings()
-    {
+    void ApplySettings() {
         std::function<bool()> options = [] { return true; };
         std::swap(options, m_options);
         OnOptions();
         std::swap(options, m_options);
     }
     // A new game without animation on a board of that size dealt by zeros.
-    void StartKnownGame(int nSize = 3)
-    {
+    void StartKnownGame(int nSize = 3) {
         CSettings::PutDims(nSize);
         CSettings::PutUseAnim(false);
         ApplySettings();
         OnNewGame();
     }
     // The taps that bring the known game of the board's size home.
-    void Win()
-    {
+    void Win() {
         const QList<int> taps[] = {{2, 5, 8}, {0, 4, 8, 12, 13, 14, 15}, {8, 13, 14, 19, 24}};
         for (int nCell : taps[Game().Level()])
             Tap(nCell);
@@ -141,14 +129,12 @@ public:
 
 protected:
     QMessageBox::StandardButton MessageBox(const QString& strText, const QString& strCaption,
-                                           QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) override
-    {
+                                           QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) override {
         m_asked << strCaption + QStringLiteral(": ") + strText;
         m_onDiskWhenAsked << StatsOnDisk();
         return m_bRealBoxes ? CSlydraDlg::MessageBox(strText, strCaption, buttons, icon) : m_answer;
     }
-    bool RunOptionsDialog() override
-    {
+    bool RunOptionsDialog() override {
         ++m_nOptionsRun;
         return m_options ? m_options() : CSlydraDlg::RunOptionsDialog();
     }

@@ -11,13 +11,11 @@
 // A game as the player runs it: the commands, taps and clock, the end of a
 // game and its records, the end of the program by a signal, and a settings or
 // stats file that is no regular file.
-class PlayTest : public QObject
-{
+class PlayTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    static QString State(CTestDlg& d)
-    {
+    static QString State(CTestDlg& d) {
         const CBoard& board = d.Game().Board();
         QStringList menu;
         if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
@@ -37,8 +35,7 @@ class PlayTest : public QObject
     }
 
     // A tile next to the blank.
-    static int CellNearBlank(CTestDlg& d)
-    {
+    static int CellNearBlank(CTestDlg& d) {
         int nRow = 0;
         int nCol = 0;
         d.Game().Board().FindBlank(nRow, nCol);
@@ -47,8 +44,7 @@ class PlayTest : public QObject
 
     // Runs the player's steps: New, Options, About, Best Scores, answers,
     // clock ticks and slide frames, taps and keys; 'c' closes the next dialog that opens.
-    static void Play(CTestDlg& d, const QString& steps)
-    {
+    static void Play(CTestDlg& d, const QString& steps) {
         const QHash<QChar, std::function<void()>> actions = {
             {'N', [&] { d.OnNewGame(); }},
             {'O', [&] { d.OnOptions(); }},
@@ -84,8 +80,7 @@ private slots:
     void initTestCase() { SetUpRun(m_dir); }
     void init() { ForgetEverything(); }
 
-    void commands_data()
-    {
+    void commands_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("state");
         const QString home = QStringLiteral("4 home idle, moves '0', time '00m00s', slide off, asked 0, options ");
@@ -123,8 +118,7 @@ private slots:
                                            << "3 mixed running, moves '0', time '00m00s', slide off, asked 1, options 1";
     }
 
-    void commands()
-    {
+    void commands() {
         QFETCH(QString, steps);
         CSettings::PutUseAnim(false);
         CTestDlg d;
@@ -138,8 +132,7 @@ private slots:
     // Arrow keys on the known 3x3 deal, sent where the focus is: the tile beside
     // the blank on the arrow's far side slides into it as a tap on it would; a
     // screen reader reads the board as it stands and the labels with their captions.
-    void keys_data()
-    {
+    void keys_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("board");
         QTest::addColumn<QString>("labels");  // and the least 3x3 moves on disk
@@ -158,8 +151,7 @@ private slots:
                                                       << "Moves 3, Time 00m00s, record 3";
     }
 
-    void keys()
-    {
+    void keys() {
         QFETCH(QString, steps);
         CTestDlg d;
         Play(d, steps);
@@ -171,8 +163,7 @@ private slots:
 
     // A known game won in 40 seconds against the records on disk; the table
     // on disk changes before the window closes, at the level of the game.
-    void completion_data()
-    {
+    void completion_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("recordMoves");
         QTest::addColumn<int>("recordSeconds");
@@ -197,8 +188,7 @@ private slots:
         QTest::newRow("5x5") << 5 << 9999 << 3599 << "Ada" << 5 << both5 << "5 Anonymous, 40 Anonymous | 5 Ada, 40 Ada";
     }
 
-    void completion()
-    {
+    void completion() {
         QFETCH(int, size);
         QFETCH(int, recordMoves);
         QFETCH(int, recordSeconds);
@@ -239,8 +229,7 @@ private slots:
 
     // A file where the data folder belongs: the game goes on, one message
     // after the name says where and why, and the file stays as it was.
-    void refusedSave()
-    {
+    void refusedSave() {
         const QString folder = m_dir.filePath(QStringLiteral("data/Brevik/Slydra"));
         QDir(folder).removeRecursively();
         Make(folder, "", "not a folder");
@@ -257,8 +246,7 @@ private slots:
     }
 
     // Qt's own timers: the clock ticks, and a slide's frames come by themselves.
-    void realTimers()
-    {
+    void realTimers() {
         CTestDlg d;
         Play(d, "Nam");
         QTRY_COMPARE_WITH_TIMEOUT(d.Label("time"), QStringLiteral("00m01s"), 5000);
@@ -268,8 +256,7 @@ private slots:
 
     // One signal, whatever is open: the dialogs close, none opens on the
     // way out, the window closes, and a game won just before keeps its record.
-    void signalEndsTheProgram_data()
-    {
+    void signalEndsTheProgram_data() {
         QTest::addColumn<int>("signal");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("shown");
@@ -283,8 +270,7 @@ private slots:
         QTest::newRow("Congratulations") << SIGTERM << "W" << QStringList{"Grid Completed", "Congratulations"} << "Ada";
     }
 
-    void signalEndsTheProgram()
-    {
+    void signalEndsTheProgram() {
         QFETCH(int, signal);
         QFETCH(QString, steps);
         QFETCH(QStringList, shown);
@@ -315,8 +301,7 @@ private slots:
     // A stats or settings file that is no regular file: the window comes up
     // (a blocked read would end the test by its timeout), Options works for
     // the run, the program ends in order, and the thing is left in place.
-    void notAFile_data()
-    {
+    void notAFile_data() {
         QTest::addColumn<bool>("settings");
         QTest::addColumn<QString>("kind");
         for (const char* kind : {"fifo", "/dev/zero", "folder"}) {
@@ -325,8 +310,7 @@ private slots:
         }
     }
 
-    void notAFile()
-    {
+    void notAFile() {
         QFETCH(bool, settings);
         QFETCH(QString, kind);
         const QString config = m_dir.filePath(QStringLiteral("config/Brevik/Slydra.conf"));

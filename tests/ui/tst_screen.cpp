@@ -9,16 +9,14 @@ using Points = QList<QPoint>;
 
 // What the player sees: the board and its frame pixel by pixel, the frames
 // of a slide, and the pages and their texts at three font sizes.
-class ScreenTest : public QObject
-{
+class ScreenTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
     // The texts on the page whose ink leaves their widget (less a check box's
     // indicator or a button's frame), and the controls a screen reader finds
     // without a name.
-    static QStringList Unreadable(const QWidget& page)
-    {
+    static QStringList Unreadable(const QWidget& page) {
         QStringList cut;
         for (QWidget* w : page.findChildren<QWidget*>()) {
             const QAccessibleInterface* pRead = QAccessible::queryAccessibleInterface(w);
@@ -40,8 +38,7 @@ class ScreenTest : public QObject
     }
 
     // The contrast ratio of the lightest pixel of the area to its darkest.
-    static double Contrast(const QImage& image, const QRect& area)
-    {
+    static double Contrast(const QImage& image, const QRect& area) {
         const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
         QList<double> luminances;
         for (int i = 0; i < area.width() * area.height(); ++i) {
@@ -57,8 +54,7 @@ private slots:
     void init() { ForgetEverything(); }
 
     // Pixels of the board in home order, or with the blank slid to the top-left cell.
-    void board_data()
-    {
+    void board_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<QList<int>>("taps");
         QTest::addColumn<Points>("points");
@@ -82,8 +78,7 @@ private slots:
                                              << QList<QColor>{kShadow, kShadow, kFace, kShadow, k, k};
     }
 
-    void board()
-    {
+    void board() {
         QFETCH(int, size);
         QFETCH(QList<int>, taps);
         QFETCH(Points, points);
@@ -103,8 +98,7 @@ private slots:
     // twice and at 1.5 times the size, four-pixel lines between the tiles, the
     // client centred in a wide window, a page centred over it; a tap lands on
     // the cell drawn under it.
-    void sizes_data()
-    {
+    void sizes_data() {
         QTest::addColumn<QSize>("window");
         QTest::addColumn<Points>("points");
         QTest::addColumn<QList<QColor>>("colours");
@@ -138,8 +132,7 @@ private slots:
             << Points{{179, 200}, {358, 200}, {357, 200}} << QList<int>{15, 15, 14};
     }
 
-    void sizes()
-    {
+    void sizes() {
         QFETCH(QSize, window);
         QFETCH(Points, points);
         QFETCH(Points, taps);
@@ -170,8 +163,7 @@ private slots:
 
     // Each frame puts the tile where the player sees it move; the last one
     // leaves the board exactly as a repaint shows it, frame rings included.
-    void slide_data()
-    {
+    void slide_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<QList<int>>("taps");  // the last one is watched
         QTest::addColumn<Points>("positions");  // one for each frame
@@ -191,8 +183,7 @@ private slots:
         QTest::newRow("5x5 down, no animation") << 5 << QList<int>{23, 22, 21, 20, 15} << Points{{4, 188}};
     }
 
-    void slide()
-    {
+    void slide() {
         QFETCH(int, size);
         QFETCH(QList<int>, taps);
         QFETCH(Points, positions);
@@ -225,15 +216,13 @@ private slots:
     // the window, the pages and the completion message look as drawn, each page over
     // the window (SLYDRA_NEW_LOOKS=1 writes the pictures afresh after a
     // deliberate change).
-    void texts_data()
-    {
+    void texts_data() {
         QTest::addColumn<int>("points");
         for (int points : {9, 10, 11})
             QTest::addRow("DejaVu Sans %d", points) << points;
     }
 
-    void texts()
-    {
+    void texts() {
         QFETCH(int, points);
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
         CTestDlg d;
@@ -284,8 +273,7 @@ private slots:
 
     // Under a dark palette the labels stand out from the face by 4.5:1 and a
     // page's title by 3:1, by the pixels drawn; under the light one the looks hold.
-    void darkPalette()
-    {
+    void darkPalette() {
         const QPalette light = QApplication::palette();
         QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
         CTestDlg d;
@@ -298,8 +286,7 @@ private slots:
 
     // Right to left, the board and its labels are drawn and tapped as left to
     // right, and each page's title shows whole in the band left of OK, as left to right.
-    void rightToLeft()
-    {
+    void rightToLeft() {
         QList<QImage> shown[2];
         const QRect band(0, 0, 135, 26);
         for (const bool bReverse : {false, true}) {
@@ -315,8 +302,7 @@ private slots:
 
     // The Options page shows the stored options and stores each change at
     // once, whichever button closes it.
-    void options_data()
-    {
+    void options_data() {
         QTest::addColumn<QString>("stored");  // Dims UseAnim UsePic Location
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("shownThenStored");
@@ -329,8 +315,7 @@ private slots:
         QTest::newRow("a picture") << "" << "bc" << "4x4 1 1 '' | 4 1 1 '/me/cat.gif' changed";
     }
 
-    void options()
-    {
+    void options() {
         QFETCH(QString, stored);
         QFETCH(QString, clicks);
         const QStringList v = stored.split(' ');
@@ -340,8 +325,7 @@ private slots:
             CSettings::PutUsePic(v[2] == "1");
             CSettings::PutLocation(v.value(3));
         }
-        struct CPicking : COptionsDlg
-        {
+        struct CPicking : COptionsDlg {
             QString ChoosePictureFile() override { return QStringLiteral("/me/cat.gif"); }
             void Warn(const QString&) override {}
         } dlg;
@@ -380,8 +364,7 @@ private slots:
     }
 
     // Best Scores opens on OK, shows the table, and resets it on disk at once.
-    void bestScores()
-    {
+    void bestScores() {
         CScoreTable table;
         table.SetMovesRecord(1, 12, QStringLiteral("Ada"));
         table.SetTimeRecord(2, 3725, QString());

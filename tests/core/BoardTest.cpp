@@ -36,23 +36,6 @@ std::vector<int> Cells(const std::string& digits) {
 
 } // namespace
 
-// Each size is set over a board that a slide took out of home order.
-TEST(Board, SetSizeGivesHomeOrderWithTheBlankBottomRight) {
-    CBoard board;
-    for (int n : {3, 4, 5, 3}) {
-        int row = -1;
-        int col = -1;
-        board.FindBlank(row, col);
-        EXPECT_TRUE(board.IsSolved()) << n;
-        EXPECT_EQ(board.m_cells.size(), static_cast<std::size_t>(n * n));
-        EXPECT_EQ(board.m_nBlank, n * n - 1);
-        EXPECT_EQ(row * 10 + col, (n - 1) * 11);
-        EXPECT_EQ(board.GetAt(-1, 0) + board.GetAt(0, -1) + board.GetAt(n, 0) + board.GetAt(0, n), -4);
-        ASSERT_TRUE(board.Move(n - 2, n - 1));
-        board.SetSize(n == 5 ? 3 : n + 1);
-    }
-}
-
 // Slides in each direction from each side of the grid, and taps that move nothing.
 TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank) {
     const std::tuple<std::string, int, int, std::string> table[] = {

@@ -56,23 +56,6 @@ TEST(Game, CountsMovesAndSecondsOnlyWhileAGameRuns) {
     }
 }
 
-// The tile that moved, from the tapped cell to the blank's; the winning move says so.
-TEST(Game, AMoveNamesItsTileAndCells) {
-    const std::tuple<const char*, int, int, int, bool> table[] = {
-        {"7", 7, 7, 8, false},  {"5", 5, 5, 8, false},   {"78", 7, 8, 7, false},  {"N2", 1, 2, 1, false},
-        {"N4", 4, 4, 1, false}, {"N25", 2, 5, 2, false}, {"N258", 5, 8, 5, true}, {"258", 5, 8, 5, false},
-    };
-    for (const auto& [steps, nTile, nFrom, nTo, bCompleted] : table) {
-        const CKnownGame known(steps);
-        ASSERT_TRUE(known.lastMove) << steps;
-        EXPECT_EQ(known.lastMove->nTile, nTile) << steps;
-        EXPECT_EQ(known.lastMove->nFromRow * 3 + known.lastMove->nFromCol, nFrom) << steps;
-        EXPECT_EQ(known.lastMove->nToRow * 3 + known.lastMove->nToCol, nTo) << steps;
-        EXPECT_EQ(known.lastMove->bCompleted, bCompleted) << steps;
-    }
-    EXPECT_FALSE(CKnownGame("N8").lastMove);
-}
-
 TEST(Game, EachGridSizeHasItsLevel) {
     const std::tuple<int, int, const char*, std::size_t> table[] = {
         {3, 0, "3x3", 9}, {4, 1, "4x4", 16}, {5, 2, "5x5", 25},

@@ -97,14 +97,16 @@ private slots:
         QTest::newRow("New, answered No") << "NmnN" << moved + "off, asked 1, options 0";
         QTest::newRow("New, answered Yes") << "NmyN" << fresh + "1, options 0";
         QTest::newRow("Options, answered No") << "NmnO" << moved + "off, asked 1, options 0";
-        QTest::newRow("Options, answered Yes") << "NmtyO" << "4 home idle, moves '0', time '00m00s', slide off, asked 1, options 1";
+        QTest::newRow("Options, answered Yes") << "NmtyO"
+            << "4 home idle, moves '0', time '00m00s', slide off, asked 1, options 1";
         QTest::newRow("Options when idle") << "mO" << home + "1";
-        QTest::newRow("About and Best Scores") << "NcAcBt" << "4 mixed running, moves '0', time '00m01s', slide off, asked 0, options 0";
+        QTest::newRow("About and Best Scores") << "NcAcBt"
+            << "4 mixed running, moves '0', time '00m01s', slide off, asked 0, options 0";
         QTest::newRow("a tap during a slide") << "Namm" << moved + "on, asked 0, options 0";
         QTest::newRow("a slide after an animated one") << "Namssssfm" << twoMoves + "off, asked 0, options 0";
         QTest::newRow("a slide's last frame") << "Namssssm" << twoMoves + "on, asked 0, options 0";
         QTest::newRow("after a win, idle") << "KcWmN"
-                                           << "3 mixed running, moves '0', time '00m00s', slide off, asked 1, options 1";
+            << "3 mixed running, moves '0', time '00m00s', slide off, asked 1, options 1";
     }
 
     void commands() {

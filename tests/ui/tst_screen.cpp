@@ -167,12 +167,12 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<QList<int>>("taps");  // the last one is watched
         QTest::addColumn<Points>("positions");  // one for each frame
-        QTest::newRow("4x4 right into the corner") << 4 << QList<int>{14}
-                                                   << Points{{131, 178}, {143, 178}, {154, 178}, {166, 178}, {178, 178}};
-        QTest::newRow("4x4 left out of the corner") << 4 << QList<int>{14, 15}
-                                                    << Points{{166, 178}, {154, 178}, {143, 178}, {131, 178}, {120, 178}};
-        QTest::newRow("4x4 down the right edge") << 4 << QList<int>{11}
-                                                 << Points{{178, 131}, {178, 143}, {178, 154}, {178, 166}, {178, 178}};
+        QTest::newRow("4x4 right into the corner")
+            << 4 << QList<int>{14} << Points{{131, 178}, {143, 178}, {154, 178}, {166, 178}, {178, 178}};
+        QTest::newRow("4x4 left out of the corner")
+            << 4 << QList<int>{14, 15} << Points{{166, 178}, {154, 178}, {143, 178}, {131, 178}, {120, 178}};
+        QTest::newRow("4x4 down the right edge")
+            << 4 << QList<int>{11} << Points{{178, 131}, {178, 143}, {178, 154}, {178, 166}, {178, 178}};
         QTest::newRow("4x4 up the right edge") << 4 << QList<int>{11, 15}
                                                << Points{{178, 166}, {178, 154}, {178, 143}, {178, 131}, {178, 120}};
         QTest::newRow("3x3 left along the top") << 3 << QList<int>{5, 2, 1, 0, 1}
@@ -196,7 +196,8 @@ private slots:
         const int tile = d.Game().Board().GetAt(tapped / size, tapped % size);
         const int t = d.BoardView().TileSize();
         const QString sheet = QStringLiteral(":/bitmaps/%1.bmp").arg(size == 3 ? 145 : size == 4 ? 144 : 147);
-        const QImage face = QImage(sheet).convertToFormat(QImage::Format_RGB32).copy(tile % size * t, tile / size * t, t, t);
+        const QImage letters = QImage(sheet).convertToFormat(QImage::Format_RGB32);
+        const QImage face = letters.copy(tile % size * t, tile / size * t, t, t);
         d.Frame();  // the board as it stands before the tap
         CSettings::PutUseAnim(positions.size() > 1);
         d.Tap(tapped);

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The six integers are taken as they stand; the written form decodes to
     // the same records, and anything after a whole table is never read.
     const QByteArray encoded = CStatsCodec::Encode(*records);
-    if (encoded.left(24) != bytes.left(24) || CStatsCodec::Decode(encoded) != records || CStatsCodec::Decode(encoded + bytes) != records)
+    if (encoded.left(24) != bytes.left(24) || CStatsCodec::Decode(encoded) != records
+        || CStatsCodec::Decode(encoded + bytes) != records)
         std::abort();
     return 0;
 }

@@ -6,7 +6,6 @@
 
 #include <tuple>
 
-
 using namespace BoardGeometry;
 
 static void PrintTo(const SPoint& p, std::ostream* os) {
@@ -31,25 +30,6 @@ TEST(Geometry, TapsMapToTheirCellOrNone) {
         int col = -1;
         EXPECT_EQ(CellAtPoint(x, y, t, n, row, col), wantRow >= 0) << x << "," << y << " T " << t;
         EXPECT_EQ(row * 10 + col, wantRow * 10 + wantCol) << x << "," << y << " T " << t;
-    }
-}
-
-// Rightward and downward frames count from the old cell, leftward and upward
-// ones from the new cell (offsets 15, 30, 46, 61, 77 of T = 77; 11, 23, 34, 46,
-// 58 of T = 58; 9, 18, 27, 36, 46 of T = 46); the old cell shows what the tile
-// has left.
-TEST(SlideGeometry, WhereEachFramePutsTheTileAndWhatItUncovers) {
-    const std::tuple<int, int, int, int, int, int, int, SPoint, SRect> table[] = {
-        {77, 1, 0, 1, 1, 1, 5, {19, 81}, {4, 81, 19, 158}},   {77, 1, 2, 1, 1, 4, 5, {96, 81}, {173, 81, 235, 158}},
-        {77, 0, 1, 1, 1, 5, 5, {81, 81}, {81, 4, 158, 81}},   {58, 1, 1, 2, 1, 3, 5, {62, 96}, {62, 62, 120, 96}},
-        {58, 2, 1, 1, 1, 2, 5, {62, 96}, {62, 154, 120, 178}}, {58, 2, 2, 1, 2, 1, 1, {120, 62}, {120, 120, 178, 178}},
-        {46, 1, 1, 1, 2, 4, 5, {86, 50}, {50, 50, 86, 96}},    {46, 2, 1, 1, 1, 1, 5, {50, 86}, {50, 132, 96, 142}},
-    };
-    for (const auto& [t, fromRow, fromCol, toRow, toCol, k, nFrames, tile, uncovered] : table) {
-        const auto frame = CSlideAnimation::FrameGeometry(fromRow, fromCol, toRow, toCol, k, nFrames, t);
-        EXPECT_EQ(frame.tile, tile) << "T " << t << " from " << fromRow << "," << fromCol << " frame " << k;
-        EXPECT_EQ(frame.uncovered, uncovered) << "T " << t << " frame " << k;
-        EXPECT_EQ(frame.bLast, k == nFrames) << "T " << t << " frame " << k;
     }
 }
 

@@ -55,16 +55,3 @@ TEST(Game, CountsMovesAndSecondsOnlyWhileAGameRuns) {
         EXPECT_EQ(known.game.Board().IsSolved(), bHome) << steps;
     }
 }
-
-TEST(Game, EachGridSizeHasItsLevel) {
-    const std::tuple<int, int, const char*, std::size_t> table[] = {
-        {3, 0, "3x3", 9}, {4, 1, "4x4", 16}, {5, 2, "5x5", 25},
-    };
-    CGame game;
-    for (const auto& [nSize, nLevel, name, nCells] : table) {
-        game.SetSize(nSize);
-        EXPECT_EQ(game.Level(), nLevel);
-        EXPECT_EQ(game.LevelName().toStdString(), name);
-        EXPECT_EQ(game.Board().m_cells.size(), nCells);
-    }
-}

@@ -3,9 +3,10 @@
 #include "app/AboutDlg.h"
 #include "app/GameMenus.h"
 #include "app/StatusRow.h"
+#include "app/WindowSize.h"
+#include "ui/CloseDialogs.h"
 #include "ui/InWindowModal.h"
 #include "ui/MessagePage.h"
-#include "ui/TitledDlg.h"
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
@@ -16,10 +17,8 @@
 #include "scores/CongratulationsDlg.h"
 #include "scores/ElapsedText.h"
 
-#include <QApplication>
-#include <QKeyEvent>
+#include <QCloseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 CSlydraDlg::CSlydraDlg(QWidget* pParent)
     : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -36,13 +35,6 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
     m_pStatus = new CStatusRow(this);
     connect(&m_game, &CGame::MovesChanged, m_pStatus, &CStatusRow::SetMoves);
     connect(&m_game, &CGame::SecondsChanged, m_pStatus, &CStatusRow::SetSeconds);
-    OnInitDialog();
-}
-
-CSlydraDlg::~CSlydraDlg() = default;
-
-void CSlydraDlg::OnInitDialog()
-{
     m_pMenus = new CGameMenus(*this);
     connect(m_pMenus, &CGameMenus::NewGame, this, &CSlydraDlg::OnNewGame);
     connect(m_pMenus, &CGameMenus::About, this, &CSlydraDlg::OnAbout);
@@ -55,13 +47,10 @@ void CSlydraDlg::OnInitDialog()
     m_pStatus->SetMoves(m_game.Moves());
     m_pStatus->SetSeconds(m_game.Seconds());
     LayOut();
-    // The size kept from the last run, no larger than the screen.
-    const QSize kept = CSettings::GetWindowSize(size());
-    const QSize room = screen() ? screen()->availableSize() : kept;
-    resize(kept.boundedTo(room));
-    if (CSettings::GetWindowMaximized())
-        setWindowState(windowState() | Qt::WindowMaximized);
+    RestoreWindowSize(*this);
 }
+
+CSlydraDlg::~CSlydraDlg() = default;
 
 // The board view above the menu bar, the bar across the bottom, the labels
 // over the client's label row.
@@ -194,36 +183,14 @@ void CSlydraDlg::OnBestScores()
 void CSlydraDlg::EndSession()
 {
     m_bEnding = true;
-    while (QWidget* pModal = QApplication::activeModalWidget()) {
-        if (pModal == this)
-            break;
-        if (auto* pPage = qobject_cast<CTitledDlg*>(pModal))
-            pPage->accept();
-        else if (auto* pDialog = qobject_cast<QDialog*>(pModal))
-            pDialog->reject();
-        else
-            pModal->close();
-        if (QApplication::activeModalWidget() == pModal)
-            break;
-    }
-    while (QDialog* pInWindow = CInWindowModal::Running(*this)) {
-        if (auto* pPage = qobject_cast<CTitledDlg*>(pInWindow))
-            pPage->accept();
-        else
-            pInWindow->reject();
-        if (!pInWindow->isHidden())
-            break;
-    }
+    CloseDialogsAbove(*this);
     reject();
 }
 
 QMessageBox::StandardButton CSlydraDlg::MessageBox(const QString& strText, const QString& strCaption,
                                                    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
-    if (CInWindowModal::ForAllDialogs())
-        return CMessagePage::Ask(strCaption, strText, buttons, this);
-    QMessageBox box(icon, strCaption, strText, buttons, this);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return CMessagePage::Show(strCaption, strText, buttons, icon, this);
 }
 
 bool CSlydraDlg::RunOptionsDialog()
@@ -260,7 +227,6 @@ void CSlydraDlg::closeEvent(QCloseEvent* pEvent)
 
 void CSlydraDlg::done(int nResult)
 {
-    const bool bMaximized = isMaximized();
-    CSettings::PutWindow(bMaximized ? normalGeometry().size() : size(), bMaximized);
+    KeepWindowSize(*this);
     QDialog::done(nResult);
 }

@@ -39,6 +39,8 @@ public:
     // window closes (a page as by OK, so a name typed so far counts), none
     // opens any more, and the window closes.
     void EndSession();
+    // Keeps the window's size for the next run.
+    void done(int nResult) override;
 
     CGame& Game() { return m_game; }
     CBoardView& BoardView() { return *m_pBoardView; }
@@ -53,12 +55,7 @@ protected:
     void resizeEvent(QResizeEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
 
-public:
-    // Keeps the window's size for the next run.
-    void done(int nResult) override;
-
 private:
-    void OnInitDialog();
     void LayOut();
     // What a tap and a key share: dropped during a slide, else the move is
     // made, drawn and counted, and may complete the game.

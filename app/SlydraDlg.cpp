@@ -1,27 +1,24 @@
 #include "app/SlydraDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/GameMenus.h"
 #include "app/StatusRow.h"
+#include "app/WindowSize.h"
+#include "ui/CloseDialogs.h"
 #include "ui/InWindowModal.h"
 #include "ui/MessagePage.h"
-#include "ui/TitledDlg.h"
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
 #include "render/BoardView.h"
 #include "render/BuiltInImage.h"
-#include "render/PicturePrepare.h"
+#include "render/TilePicture.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
 #include "scores/ElapsedText.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QHash>
-#include <QKeyEvent>
-#include <QMenuBar>
+#include <QCloseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 CSlydraDlg::CSlydraDlg(QWidget* pParent)
     : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -30,7 +27,7 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
     setWindowTitle(QStringLiteral("Slydra"));
     setWindowIcon(ReadWindowIcon());
     setSizeGripEnabled(false);
-    const QSize defaultSize(CBoardView::kClientWidth, CBoardView::kClientHeight + kMenuBarHeight);
+    const QSize defaultSize(CBoardView::kClientWidth, CBoardView::kClientHeight + CGameMenus::kHeight);
     setMinimumSize(defaultSize);
     resize(defaultSize);
     m_pBoardView = new CBoardView(m_game.Board(), this);
@@ -38,83 +35,40 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
     m_pStatus = new CStatusRow(this);
     connect(&m_game, &CGame::MovesChanged, m_pStatus, &CStatusRow::SetMoves);
     connect(&m_game, &CGame::SecondsChanged, m_pStatus, &CStatusRow::SetSeconds);
-    OnInitDialog();
-}
-
-CSlydraDlg::~CSlydraDlg() = default;
-
-void CSlydraDlg::OnInitDialog()
-{
-    CreateMenuBar();
+    m_pMenus = new CGameMenus(*this);
+    connect(m_pMenus, &CGameMenus::NewGame, this, &CSlydraDlg::OnNewGame);
+    connect(m_pMenus, &CGameMenus::About, this, &CSlydraDlg::OnAbout);
+    connect(m_pMenus, &CGameMenus::BestScores, this, &CSlydraDlg::OnBestScores);
+    connect(m_pMenus, &CGameMenus::Options, this, &CSlydraDlg::OnOptions);
+    connect(m_pMenus, &CGameMenus::Quit, this, &CSlydraDlg::close);
+    connect(m_pMenus, &CGameMenus::ArrowKey, this, &CSlydraDlg::OnArrowKey);
     m_game.SetSize(CSettings::GetDims());
     PrepareTiles();
     m_pStatus->SetMoves(m_game.Moves());
     m_pStatus->SetSeconds(m_game.Seconds());
     LayOut();
-    // The size kept from the last run, no larger than the screen.
-    const QSize kept = CSettings::GetWindowSize(size());
-    const QSize room = screen() ? screen()->availableSize() : kept;
-    resize(kept.boundedTo(room));
-    if (CSettings::GetWindowMaximized())
-        setWindowState(windowState() | Qt::WindowMaximized);
+    RestoreWindowSize(*this);
 }
+
+CSlydraDlg::~CSlydraDlg() = default;
 
 // The board view above the menu bar, the bar across the bottom, the labels
 // over the client's label row.
 void CSlydraDlg::LayOut()
 {
-    m_pBoardView->setGeometry(0, 0, width(), height() - kMenuBarHeight);
+    m_pBoardView->setGeometry(0, 0, width(), height() - CGameMenus::kHeight);
     m_pBoardView->Relayout();
-    m_menuBar->setGeometry(0, height() - kMenuBarHeight, width(), kMenuBarHeight);
+    m_pMenus->setGeometry(0, height() - CGameMenus::kHeight, width(), CGameMenus::kHeight);
     m_pStatus->Place(m_pBoardView->ClientRect());
-}
-
-void CSlydraDlg::CreateMenuBar()
-{
-    m_menuBar = new QMenuBar(this);
-    m_menuBar->setNativeMenuBar(false);
-
-    QMenu* pGame = m_menuBar->addMenu(tr("&Game"));
-    // A menu shows one key of an action on its own; the text after the tab shows both.
-    const QList<QKeySequence> newKeys = {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)};
-    QAction* pNew = pGame->addAction(tr("&New") + QLatin1Char('\t')
-                                     + QKeySequence::listToString(newKeys, QKeySequence::NativeText));
-    pNew->setShortcuts(newKeys);
-    connect(pNew, &QAction::triggered, this, &CSlydraDlg::OnNewGame);
-
-    QMenu* pTools = m_menuBar->addMenu(tr("&Tools"));
-    connect(pTools->addAction(tr("&About")), &QAction::triggered, this, &CSlydraDlg::OnAbout);
-    connect(pTools->addAction(tr("&Best Scores...")), &QAction::triggered, this, &CSlydraDlg::OnBestScores);
-    connect(pTools->addAction(tr("&Options...")), &QAction::triggered, this, &CSlydraDlg::OnOptions);
-
-    AddWindowKey(Qt::Key_F10, [this] { m_menuBar->setActiveAction(m_menuBar->actions().constFirst()); });
-    // As the close button: no question, and the records are written as at any close.
-    AddWindowKey(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
-}
-
-void CSlydraDlg::AddWindowKey(const QKeySequence& key, const std::function<void()>& fn)
-{
-    auto* pAction = new QAction(this);
-    pAction->setShortcut(key);
-    connect(pAction, &QAction::triggered, this, fn);
-    addAction(pAction);
 }
 
 void CSlydraDlg::PrepareTiles()
 {
-    const QColor crFace = SBoardColours::FromPalette(palette()).face;
     const QString strLocation = CSettings::GetLocation();
-    const int nSize = m_game.Board().m_nSize;
-    const SPictureResult picture = CSettings::GetUsePic() && !strLocation.isEmpty()
-        ? PreparePicture(strLocation, QSize(kCanvasSize, kCanvasSize), crFace)
-        : SPictureResult();
-    // No picture, or one that cannot be shown: the letters of the grid size.
-    if (picture.image.isNull())
-        m_picture.LoadBitmapResource(nSize == 3 ? 145 : nSize == 5 ? 147 : 144);
-    else
-        m_picture.Hold(picture.image);
-    m_pBoardView->SetTilePicture(m_picture.Surface(), picture.image.isNull());
-    m_pBoardView->SetNumberedTiles(!picture.image.isNull());
+    const STilePicture tiles = MakeTilePicture(CSettings::GetUsePic(), strLocation, m_game.Board().m_nSize,
+                                               SBoardColours::FromPalette(palette()).face);
+    m_pBoardView->SetTilePicture(tiles.image, !tiles.bNumbered);
+    m_pBoardView->SetNumberedTiles(tiles.bNumbered);
     m_pStatus->Place(m_pBoardView->ClientRect());
 }
 
@@ -229,36 +183,14 @@ void CSlydraDlg::OnBestScores()
 void CSlydraDlg::EndSession()
 {
     m_bEnding = true;
-    while (QWidget* pModal = QApplication::activeModalWidget()) {
-        if (pModal == this)
-            break;
-        if (auto* pPage = qobject_cast<CTitledDlg*>(pModal))
-            pPage->accept();
-        else if (auto* pDialog = qobject_cast<QDialog*>(pModal))
-            pDialog->reject();
-        else
-            pModal->close();
-        if (QApplication::activeModalWidget() == pModal)
-            break;
-    }
-    while (QDialog* pInWindow = CInWindowModal::Running(*this)) {
-        if (auto* pPage = qobject_cast<CTitledDlg*>(pInWindow))
-            pPage->accept();
-        else
-            pInWindow->reject();
-        if (!pInWindow->isHidden())
-            break;
-    }
+    CloseDialogsAbove(*this);
     reject();
 }
 
 QMessageBox::StandardButton CSlydraDlg::MessageBox(const QString& strText, const QString& strCaption,
                                                    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
-    if (CInWindowModal::ForAllDialogs())
-        return CMessagePage::Ask(strCaption, strText, buttons, this);
-    QMessageBox box(icon, strCaption, strText, buttons, this);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return CMessagePage::Show(strCaption, strText, buttons, icon, this);
 }
 
 bool CSlydraDlg::RunOptionsDialog()
@@ -268,25 +200,11 @@ bool CSlydraDlg::RunOptionsDialog()
     return dlg.m_bChanged;
 }
 
-// Escape would end the dialog and with it the game; only the close button does.
 // Keys the board and the labels do not take come here.
 void CSlydraDlg::keyPressEvent(QKeyEvent* pEvent)
 {
-    static const QHash<int, EDirection> kArrows = {{Qt::Key_Left, EDirection::Left},
-                                                   {Qt::Key_Right, EDirection::Right},
-                                                   {Qt::Key_Up, EDirection::Up},
-                                                   {Qt::Key_Down, EDirection::Down}};
-    const bool bPlain = !(pEvent->modifiers() & ~Qt::KeypadModifier);
-    if (pEvent->key() == Qt::Key_Escape) {
-        pEvent->accept();
-        return;
-    }
-    if (bPlain && kArrows.contains(pEvent->key())) {
-        pEvent->accept();
-        OnArrowKey(kArrows.value(pEvent->key()));
-        return;
-    }
-    QDialog::keyPressEvent(pEvent);
+    if (!m_pMenus->TakeKey(*pEvent))
+        QDialog::keyPressEvent(pEvent);
 }
 
 void CSlydraDlg::resizeEvent(QResizeEvent* pEvent)
@@ -309,7 +227,6 @@ void CSlydraDlg::closeEvent(QCloseEvent* pEvent)
 
 void CSlydraDlg::done(int nResult)
 {
-    const bool bMaximized = isMaximized();
-    CSettings::PutWindow(bMaximized ? normalGeometry().size() : size(), bMaximized);
+    KeepWindowSize(*this);
     QDialog::done(nResult);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/Game.h"
-#include "render/Picture.h"
 #include "scores/ScoreTable.h"
 
 #include <QDialog>
@@ -11,9 +10,8 @@
 #include <optional>
 
 class CBoardView;
+class CGameMenus;
 class CStatusRow;
-class QKeySequence;
-class QMenuBar;
 
 // The main window: the board view, the move and time labels, the menu bar and
 // its commands, the dialogs, and the end of the session. It wires the game to
@@ -22,9 +20,6 @@ class CSlydraDlg : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int kMenuBarHeight = 26;
-    static constexpr int kCanvasSize = 232;
-
     explicit CSlydraDlg(QWidget* pParent = nullptr);
     ~CSlydraDlg() override;
 
@@ -44,6 +39,8 @@ public:
     // window closes (a page as by OK, so a name typed so far counts), none
     // opens any more, and the window closes.
     void EndSession();
+    // Keeps the window's size for the next run.
+    void done(int nResult) override;
 
     CGame& Game() { return m_game; }
     CBoardView& BoardView() { return *m_pBoardView; }
@@ -58,26 +55,17 @@ protected:
     void resizeEvent(QResizeEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
 
-public:
-    // Keeps the window's size for the next run.
-    void done(int nResult) override;
-
 private:
-    void OnInitDialog();
-    void CreateMenuBar();
     void LayOut();
-    // A key that works wherever the focus is in the window.
-    void AddWindowKey(const QKeySequence& key, const std::function<void()>& fn);
     // What a tap and a key share: dropped during a slide, else the move is
     // made, drawn and counted, and may complete the game.
     void PlayMove(const std::function<std::optional<STileMove>()>& makeMove);
     void PrepareTiles();
 
     CGame m_game;
-    CPicture m_picture;
     CScoreTable m_scores;
     CBoardView* m_pBoardView = nullptr;
     CStatusRow* m_pStatus = nullptr;
-    QMenuBar* m_menuBar = nullptr;
+    CGameMenus* m_pMenus = nullptr;
     bool m_bEnding = false;
 };

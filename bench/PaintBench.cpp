@@ -6,8 +6,8 @@
 #include "render/BoardGeometry.h"
 #include "render/BoardPainter.h"
 #include "render/LetterSheet.h"
-#include "render/Picture.h"
 #include "render/SlideAnimation.h"
+#include "render/TilePicture.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -31,13 +31,13 @@ struct SWindowState
         board.Reset();
         CRuntimeRandom random;
         board.Scramble(random, 20240601u);
-        picture.LoadBitmapResource(nSize == 3 ? 145 : nSize == 5 ? 147 : 144);
+        picture = MakeTilePicture(false, QString(), nSize, Qt::black).image;
         frame.fill(Qt::black);
     }
 
     SBoardLayout layout;
     CBoard board;
-    CPicture picture;
+    QImage picture;
     QImage frame{kClient.size(), QImage::Format_RGB32};
 };
 
@@ -47,7 +47,7 @@ void BM_Repaint(benchmark::State& state)
     for (auto _ : state) {
         QPainter painter(&window.frame);
         CBoardPainter::PaintBoard(painter, kClient, SBoardColours::FromPalette(QGuiApplication::palette()),
-                                  window.board, window.picture.Surface(), window.layout);
+                                  window.board, window.picture, window.layout);
     }
 }
 BENCHMARK(BM_Repaint)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
@@ -65,7 +65,7 @@ void BM_SlideFrame(benchmark::State& state)
         const CSlideAnimation::SFrame frame = slide.AdvanceFrame(window.layout.nTileSize);
         QPainter painter(&window.frame);
         CBoardPainter::DrawSlideFrame(painter, frame, slide.m_nTile, window.board.m_nSize, window.layout, colours,
-                                      window.picture.Surface());
+                                      window.picture);
     }
 }
 BENCHMARK(BM_SlideFrame)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
@@ -76,7 +76,7 @@ BENCHMARK(BM_SlideFrame)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
 void BM_Limit_Repaint(benchmark::State& state)
 {
     SWindowState window(static_cast<int>(state.range(0)));
-    const QImage& source = window.picture.Surface();
+    const QImage& source = window.picture;
     const int n = window.board.m_nSize;
     const int t = window.layout.nTileSize;
     uchar* pFrame = window.frame.bits();

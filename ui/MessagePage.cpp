@@ -1,5 +1,7 @@
 #include "ui/MessagePage.h"
 
+#include "ui/InWindowModal.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -27,4 +29,14 @@ QMessageBox::StandardButton CMessagePage::Ask(const QString& strCaption, const Q
     if (!bQuestion)
         return QMessageBox::Ok;
     return bAccepted ? QMessageBox::Yes : QMessageBox::No;
+}
+
+QMessageBox::StandardButton CMessagePage::Show(const QString& strCaption, const QString& strText,
+                                               QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                               QWidget* pParent)
+{
+    if (CInWindowModal::ForAllDialogs())
+        return Ask(strCaption, strText, buttons, pParent);
+    QMessageBox box(icon, strCaption, strText, buttons, pParent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -17,4 +17,8 @@ public:
     // Asks as a message box would: Yes or No when buttons hold No, else Ok.
     static QMessageBox::StandardButton Ask(const QString& strCaption, const QString& strText,
                                            QMessageBox::StandardButtons buttons, QWidget* pParent);
+    // A message box over pParent, or such a page where a box cannot be placed.
+    static QMessageBox::StandardButton Show(const QString& strCaption, const QString& strText,
+                                            QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                            QWidget* pParent);
 };

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/Game.h"
+
+#include <QMenuBar>
+
+#include <functional>
+
+class QKeyEvent;
+class QKeySequence;
+
+// The window's menu bar, Game and Tools, with their mnemonics and shortcuts,
+// and the keys that work wherever the focus is in the window. It reports the
+// commands; the window carries them out.
+class CGameMenus : public QMenuBar
+{
+    Q_OBJECT
+public:
+    static constexpr int kHeight = 26;
+
+    explicit CGameMenus(QWidget& window);
+
+    // Escape and the plain arrows, from the keys that reach the window; false
+    // for any other key.
+    bool TakeKey(QKeyEvent& event);
+
+signals:
+    void NewGame();
+    void About();
+    void BestScores();
+    void Options();
+    void Quit();
+    void ArrowKey(EDirection direction);
+
+private:
+    void AddWindowKey(const QKeySequence& key, const std::function<void()>& fn);
+};

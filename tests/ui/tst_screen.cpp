@@ -53,47 +53,6 @@ private slots:
     void initTestCase() { SetUpRun(m_dir); }
     void init() { ForgetEverything(); }
 
-    // Pixels of the board in home order, or with the blank slid to the top-left cell.
-    void board_data() {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QList<int>>("taps");
-        QTest::addColumn<Points>("points");
-        QTest::addColumn<QList<QColor>>("colours");
-        const QColor w = Qt::white;
-        const QColor k = Qt::black;
-        const QColor b = Qt::blue;
-        QTest::newRow("3x3 frame") << 3 << QList<int>()
-                                   << Points{{0, 0},   {239, 0},   {0, 239},   {1, 1},   {238, 100},
-                                             {237, 100}, {2, 100}, {236, 100}, {3, 100}, {235, 100},
-                                             {100, 235}, {234, 100}, {4, 100}, {32, 42}, {5, 42}}
-                                   << QList<QColor>{kFace, kDark, kDark, w, kShadow, w, kFace, kFace,
-                                                    kDark, kDark, kDark, k, k, b, w};
-        QTest::newRow("4x4") << 4 << QList<int>()
-                             << Points{{235, 100}, {235, 200}, {200, 235}, {200, 200}, {177, 200}, {25, 33}, {120, 241}}
-                             << QList<QColor>{k, kDark, kDark, kFace, k, b, kFace};
-        QTest::newRow("5x5") << 5 << QList<int>() << Points{{233, 100}, {234, 100}, {235, 100}, {100, 234}, {21, 27}}
-                             << QList<QColor>{k, kFace, kDark, kFace, b};
-        QTest::newRow("4x4, blank top left") << 4 << QList<int>{14, 13, 12, 8, 4, 0}
-                                             << Points{{4, 30}, {30, 4}, {30, 30}, {4, 4}, {62, 30}, {235, 200}}
-                                             << QList<QColor>{kShadow, kShadow, kFace, kShadow, k, k};
-    }
-
-    void board() {
-        QFETCH(int, size);
-        QFETCH(QList<int>, taps);
-        QFETCH(Points, points);
-        CSettings::PutDims(size);
-        CSettings::PutUseAnim(false);
-        CTestDlg d;
-        for (int nCell : taps)
-            d.Tap(nCell);
-        const QImage frame = d.Frame();
-        QList<QColor> colours;
-        for (const QPoint& p : points)
-            colours << frame.pixelColor(p);
-        QTEST(colours, "colours");
-    }
-
     // The 4x4 board in home order as the window grows: rings two pixels wide at
     // twice and at 1.5 times the size, four-pixel lines between the tiles, the
     // client centred in a wide window, a page centred over it; a tap lands on

@@ -3,6 +3,7 @@
 #include "scores/StatsCodec.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -178,4 +179,10 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     CSettings::PutUsePic(true);
     CSettings::PutUseAnim(true);
     EXPECT_EQ(inFile(), "511");
+    // A FIFO where the file belongs would block every read: the options live in memory instead.
+    QFile::remove(config.filePath("Brevik/Slydra.conf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(config.filePath("Brevik/Slydra.conf")).constData(), 0600), 0);
+    CSettings::PutDims(3);
+    EXPECT_EQ(options(), "3 '' 1 1");
+    EXPECT_FALSE(QFileInfo(config.filePath("Brevik/Slydra.conf")).isFile());
 }

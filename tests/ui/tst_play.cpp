@@ -1,7 +1,6 @@
 #include "Harness.h"
 
 #include "app/SlydraApp.h"
-#include "options/OptionsDlg.h"
 #include "scores/CongratulationsDlg.h"
 
 #include <csignal>
@@ -287,41 +286,6 @@ private slots:
         CSlydraApp::RunMainWindow(d);
         QCOMPARE(seen, shown);
         QTEST(StatsOnDisk().movesName[0], "holder");
-    }
-
-    // A stats or settings file that is no regular file: the window comes up
-    // (a blocked read would end the test by its timeout), Options works for
-    // the run, the program ends in order, and the thing is left in place.
-    void notAFile_data() {
-        QTest::addColumn<bool>("settings");
-        QTest::addColumn<QString>("kind");
-        for (const char* kind : {"fifo", "/dev/zero", "folder"}) {
-            QTest::addRow("Stats.bin: %s", kind) << false << kind;
-            QTest::addRow("Slydra.conf: %s", kind) << true << kind;
-        }
-    }
-
-    void notAFile() {
-        QFETCH(bool, settings);
-        QFETCH(QString, kind);
-        const QString config = m_dir.filePath(QStringLiteral("config/Brevik/Slydra.conf"));
-        const QString thingPath = settings ? config : CScoreTable::DefaultPath();
-        Make(thingPath, kind);
-        {
-            CTestDlg d;
-            WhenModalOpens(&d, [](QWidget* pModal) {
-                auto* pOptions = qobject_cast<COptionsDlg*>(pModal);
-                pOptions->GridSizeBox()->setCurrentIndex(2);
-                emit pOptions->GridSizeBox()->activated(2);
-                pOptions->OkButton()->click();
-            });
-            d.OnOptions();
-            QCOMPARE(d.Game().Board().m_nSize, 5);
-        }
-        const QFileInfo thing(thingPath);
-        QVERIFY(thing.isSymLink() ? thing.symLinkTarget() == kind : thing.exists() && !thing.isFile());
-        if (!QFile::remove(thingPath))
-            QDir(thingPath).removeRecursively();
     }
 };
 

@@ -68,7 +68,6 @@ void CSlydraDlg::PrepareTiles()
     const STilePicture tiles = MakeTilePicture(CSettings::GetUsePic(), strLocation, m_game.Board().m_nSize,
                                                SBoardColours::FromPalette(palette()).face);
     m_pBoardView->SetTilePicture(tiles.image, !tiles.bNumbered);
-    m_pBoardView->SetNumberedTiles(tiles.bNumbered);
     m_pStatus->Place(m_pBoardView->ClientRect());
 }
 

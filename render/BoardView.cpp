@@ -57,11 +57,6 @@ void CBoardView::SetTilePicture(const QImage& picture, bool bLetters)
     m_bLetters = bLetters;
     m_nTilesFor = 0;
     Relayout();
-}
-
-void CBoardView::SetNumberedTiles(bool bNumbered)
-{
-    m_bNumbered = bNumbered;
     UpdateTilesText();
 }
 
@@ -83,7 +78,7 @@ void CBoardView::UpdateTilesText()
             if (nTile == m_board.m_nBlank)
                 tiles << tr("blank");
             else
-                tiles << (m_bNumbered ? QString::number(nTile + 1) : QString(QChar(u'A' + nTile)));
+                tiles << (m_bLetters ? QString(QChar(u'A' + nTile)) : QString::number(nTile + 1));
         }
         rows << tiles.join(QStringLiteral(", "));
     }

@@ -32,10 +32,9 @@ public:
 
     // The picture the tiles are cut from, drawn for a 240-pixel board of the
     // board's size: a letter sheet, drawn afresh for other sizes, or a
-    // player's picture, scaled smoothly for them.
+    // player's picture, scaled smoothly for them. A screen reader reads the
+    // tiles of a letter sheet by letter, those of a picture by number.
     void SetTilePicture(const QImage& picture, bool bLetters);
-    // Tiles cut from a player's picture are read by number, letter-sheet tiles by letter.
-    void SetNumberedTiles(bool bNumbered);
     // Paints the whole board afresh from the model at the next paint.
     void Repaint();
     // Lays the client out for the view's size in device pixels; a resize does
@@ -73,7 +72,6 @@ private:
     QImage m_tiles;
     int m_nTilesFor = 0;  // the tile size, ring width and grid size m_tiles was made for
     SBoardLayout m_layout;
-    bool m_bNumbered = false;
     // What the player sees; paints and slide frames draw here.
     QImage m_frame;
     bool m_bFrameStale = true;

@@ -16,23 +16,6 @@ static void PrintTo(const SRect& r, std::ostream* os) {
     *os << "[" << r.left << "," << r.top << " " << r.right << "," << r.bottom << ")";
 }
 
-// The margins count as the first row and column; the label row below the grid
-// does not. Row -1: outside, and the outputs are left alone.
-TEST(Geometry, TapsMapToTheirCellOrNone) {
-    const std::tuple<int, int, int, int, int, int> table[] = {
-        {77, 3, 2, 10, 0, 0},     {77, 3, 0, 0, 0, 0},      {77, 3, 234, 234, 2, 2},  {77, 3, 81, 157, 1, 1},
-        {77, 3, 235, 10, -1, -1}, {77, 3, 10, 235, -1, -1}, {77, 3, -81, 10, -1, -1}, {77, 3, 10, 250, -1, -1},
-        {58, 4, 235, 235, 3, 3},  {58, 4, 236, 10, -1, -1}, {58, 4, 10, 236, -1, -1}, {58, 4, 61, 62, 1, 0},
-        {46, 5, 233, 233, 4, 4},  {46, 5, 234, 10, -1, -1}, {46, 5, 50, 49, 0, 1},    {0, 3, 10, 10, -1, -1},
-    };
-    for (const auto& [t, n, x, y, wantRow, wantCol] : table) {
-        int row = -1;
-        int col = -1;
-        EXPECT_EQ(CellAtPoint(x, y, t, n, row, col), wantRow >= 0) << x << "," << y << " T " << t;
-        EXPECT_EQ(row * 10 + col, wantRow * 10 + wantCol) << x << "," << y << " T " << t;
-    }
-}
-
 // The client grows with the view, centred: rings of max(1, round(scale))
 // pixels, a margin of four rings, tiles of (side - 8 rings) / N.
 TEST(Geometry, TheClientGrowsWithTheView) {

@@ -45,6 +45,7 @@ TEST(Geometry, TheClientGrowsWithTheView) {
 TEST(PictureFit, SmallPicturesAreCentredLargerOnesNotDrawn) {
     EXPECT_EQ(PictureFit::Offset(232, 232, 200, 151, true, true), SPoint({16, 40}));
     EXPECT_EQ(PictureFit::Offset(232, 232, 201, 151, false, true), SPoint({0, 40}));
+    EXPECT_EQ(PictureFit::Offset(232, 232, 232, 100, true, true), SPoint({0, 66}));
     EXPECT_FALSE(PictureFit::Offset(232, 232, 233, 10, true, true));
     EXPECT_FALSE(PictureFit::Offset(232, 232, 10, 233, true, true));
 }

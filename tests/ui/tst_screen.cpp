@@ -134,8 +134,8 @@ private slots:
             << 4 << QList<int>{11} << Points{{178, 131}, {178, 143}, {178, 154}, {178, 166}, {178, 178}};
         QTest::newRow("3x3 left along the top") << 3 << QList<int>{5, 2, 1, 0, 1}
                                                 << Points{{65, 4}, {50, 4}, {34, 4}, {19, 4}, {4, 4}};
-        QTest::newRow("5x5 up the left edge") << 5 << QList<int>{23, 22, 21, 20, 15, 10, 5, 0, 5}
-                                              << Points{{4, 40}, {4, 31}, {4, 22}, {4, 13}, {4, 4}};
+        QTest::newRow("5x5 up the left edge") << 5 << QList<int>{23, 22, 21, 20, 15, 10, 5, 10}
+                                              << Points{{4, 86}, {4, 77}, {4, 68}, {4, 59}, {4, 50}};
         QTest::newRow("3x3 right, no animation") << 3 << QList<int>{7} << Points{{158, 158}};
         QTest::newRow("5x5 down, no animation") << 5 << QList<int>{23, 22, 21, 20, 15} << Points{{4, 188}};
     }

@@ -55,3 +55,12 @@ TEST(Game, CountsMovesAndSecondsOnlyWhileAGameRuns) {
         EXPECT_EQ(known.game.Board().IsSolved(), bHome) << steps;
     }
 }
+
+// Neighbour lists and letter sheets exist for 3x3 to 5x5: any other size stored runs 4x4.
+TEST(Game, OnlyThreeToFiveRun) {
+    CGame game;
+    for (int nSize : {2, 6, -1}) {
+        game.SetSize(nSize);
+        EXPECT_EQ(game.Board().m_nSize, 4) << nSize;
+    }
+}

@@ -134,6 +134,9 @@ private slots:
         QTest::newRow("Right") << "K>" << "Board: blank, A, B; D, E, C; G, H, F" << one;
         QTest::newRow("Up") << "K^" << "Board: A, E, B; D, blank, C; G, H, F" << one;
         QTest::newRow("Down at the top edge") << "Kv" << dealt << "Moves 0, Time 00m00s, record 0";
+        const QString home = QStringLiteral("Board: A, B, C, D; E, F, G, H; I, J, K, L; M, N, O, blank");
+        QTest::newRow("Up at the bottom edge") << "^" << home << "Moves 0, Time 00m00s, record 0";
+        QTest::newRow("Left at the right edge") << "<" << home << "Moves 0, Time 00m00s, record 0";
         QTest::newRow("a key during a slide") << "Ka<^" << left << one;
         QTest::newRow("a key after a slide") << "Ka<ssss^t" << "Board: A, B, C; D, E, blank; G, H, F"
                                              << "Moves 2, Time 00m01s, record 0";

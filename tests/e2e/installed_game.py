@@ -86,6 +86,7 @@ def play():
     same('Stats.bin after the X server went away', want, on_disk())
     same('slydra --version without a display', (0, 'slydra 1.1\n', ''), run('--version'))
     same('slydra --help without a display', (0, 'Usage: slydra'), (run('--help')[0], run('--help')[1][:13]))
+    same('slydra without a display: status and lines on stderr', (1, 1), (run()[0], run()[2].count('\n')))
     start_xvfb()
     bogus = run('--bogus', DISPLAY=x.env['DISPLAY'])
     same('slydra --bogus: status and lines on stderr', (2, 1), (bogus[0], bogus[2].count('\n')))

@@ -31,13 +31,13 @@ struct SWindowState
         board.Reset();
         CRuntimeRandom random;
         board.Scramble(random, 20240601u);
-        picture = MakeTilePicture(false, QString(), nSize, Qt::black).image;
+        tiles = MakeTilePicture(false, QString(), nSize, Qt::black).image;
         frame.fill(Qt::black);
     }
 
     SBoardLayout layout;
     CBoard board;
-    QImage picture;
+    QImage tiles;
     QImage frame{kClient.size(), QImage::Format_RGB32};
 };
 
@@ -47,26 +47,32 @@ void BM_Repaint(benchmark::State& state)
     for (auto _ : state) {
         QPainter painter(&window.frame);
         CBoardPainter::PaintBoard(painter, kClient, SBoardColours::FromPalette(QGuiApplication::palette()),
-                                  window.board, window.picture, window.layout);
+                                  window.board, window.tiles, window.layout);
     }
 }
 BENCHMARK(BM_Repaint)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 // The five frames of a tile sliding right from cell (1, 0), drawn in turn.
-void BM_SlideFrame(benchmark::State& state)
+template <typename TWindow>
+void SlideFrames(benchmark::State& state)
 {
-    SWindowState window(static_cast<int>(state.range(0)));
+    TWindow window(static_cast<int>(state.range(0)));
     const int nTile = window.board.GetAt(1, 0);
     const SBoardColours colours = SBoardColours::FromPalette(QGuiApplication::palette());
     CSlideAnimation slide;
     for (auto _ : state) {
         if (slide.m_nFrame == slide.m_nFrameCount)
             slide.Begin(nTile, 1, 0, 1, 1, true);
-        const CSlideAnimation::SFrame frame = slide.AdvanceFrame(window.layout.nTileSize);
+        const CSlideAnimation::SFrame frame = slide.AdvanceFrame(window.layout.nTileSize, window.layout.nMargin);
         QPainter painter(&window.frame);
         CBoardPainter::DrawSlideFrame(painter, frame, slide.m_nTile, window.board.m_nSize, window.layout, colours,
-                                      window.picture);
+                                      window.tiles);
     }
+}
+
+void BM_SlideFrame(benchmark::State& state)
+{
+    SlideFrames<SWindowState>(state);
 }
 BENCHMARK(BM_SlideFrame)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
 
@@ -76,7 +82,7 @@ BENCHMARK(BM_SlideFrame)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
 void BM_Limit_Repaint(benchmark::State& state)
 {
     SWindowState window(static_cast<int>(state.range(0)));
-    const QImage& source = window.picture;
+    const QImage& source = window.tiles;
     const int n = window.board.m_nSize;
     const int t = window.layout.nTileSize;
     uchar* pFrame = window.frame.bits();
@@ -131,18 +137,7 @@ BENCHMARK(BM_Repaint_Maximised)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicros
 
 void BM_SlideFrame_Maximised(benchmark::State& state)
 {
-    SMaximisedWindow window(static_cast<int>(state.range(0)));
-    const int nTile = window.board.GetAt(1, 0);
-    const SBoardColours colours = SBoardColours::FromPalette(QGuiApplication::palette());
-    CSlideAnimation slide;
-    for (auto _ : state) {
-        if (slide.m_nFrame == slide.m_nFrameCount)
-            slide.Begin(nTile, 1, 0, 1, 1, true);
-        const CSlideAnimation::SFrame frame = slide.AdvanceFrame(window.layout.nTileSize, window.layout.nMargin);
-        QPainter painter(&window.frame);
-        CBoardPainter::DrawSlideFrame(painter, frame, slide.m_nTile, window.board.m_nSize, window.layout, colours,
-                                      window.tiles);
-    }
+    SlideFrames<SMaximisedWindow>(state);
 }
 BENCHMARK(BM_SlideFrame_Maximised)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
 

@@ -25,6 +25,14 @@ CGameMenus::CGameMenus(QWidget& window)
     AddWindowKey(Qt::Key_F10, [this] { setActiveAction(actions().constFirst()); });
     // As the close button: no question, and the records are written as at any close.
     AddWindowKey(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { emit Quit(); });
+    window.installEventFilter(this);
+}
+
+bool CGameMenus::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pWatched == parent() && pEvent->type() == QEvent::KeyPress && TakeKey(static_cast<QKeyEvent&>(*pEvent)))
+        return true;
+    return QMenuBar::eventFilter(pWatched, pEvent);
 }
 
 void CGameMenus::AddWindowKey(const QKeySequence& key, const std::function<void()>& fn)

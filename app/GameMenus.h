@@ -20,9 +20,9 @@ public:
 
     explicit CGameMenus(QWidget& window);
 
-    // Escape and the plain arrows, from the keys that reach the window; false
-    // for any other key.
-    bool TakeKey(QKeyEvent& event);
+protected:
+    // Takes Escape and the plain arrows from the keys that reach the window.
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 signals:
     void NewGame();
@@ -33,5 +33,6 @@ signals:
     void ArrowKey(EDirection direction);
 
 private:
+    bool TakeKey(QKeyEvent& event);
     void AddWindowKey(const QKeySequence& key, const std::function<void()>& fn);
 };

@@ -13,16 +13,13 @@
 #include "render/BoardView.h"
 #include "render/BuiltInImage.h"
 #include "render/TilePicture.h"
-#include "scores/BestScoresDlg.h"
-#include "scores/CongratulationsDlg.h"
-#include "scores/ElapsedText.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
 
 CSlydraDlg::CSlydraDlg(QWidget* pParent)
     : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                           | Qt::WindowCloseButtonHint)
+                           | Qt::WindowCloseButtonHint),
+      m_records(*this, [this](auto&&... args) { return MessageBox(args...); }, [this] { return m_bEnding; })
 {
     setWindowTitle(QStringLiteral("Slydra"));
     setWindowIcon(ReadWindowIcon());
@@ -32,9 +29,7 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
     resize(defaultSize);
     m_pBoardView = new CBoardView(m_game.Board(), this);
     connect(m_pBoardView, &CBoardView::CellClicked, this, &CSlydraDlg::OnCellClicked);
-    m_pStatus = new CStatusRow(this);
-    connect(&m_game, &CGame::MovesChanged, m_pStatus, &CStatusRow::SetMoves);
-    connect(&m_game, &CGame::SecondsChanged, m_pStatus, &CStatusRow::SetSeconds);
+    m_pStatus = new CStatusRow(m_game, this);
     m_pMenus = new CGameMenus(*this);
     connect(m_pMenus, &CGameMenus::NewGame, this, &CSlydraDlg::OnNewGame);
     connect(m_pMenus, &CGameMenus::About, this, &CSlydraDlg::OnAbout);
@@ -44,8 +39,6 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
     connect(m_pMenus, &CGameMenus::ArrowKey, this, &CSlydraDlg::OnArrowKey);
     m_game.SetSize(CSettings::GetDims());
     PrepareTiles();
-    m_pStatus->SetMoves(m_game.Moves());
-    m_pStatus->SetSeconds(m_game.Seconds());
     LayOut();
     RestoreWindowSize(*this);
 }
@@ -118,34 +111,8 @@ void CSlydraDlg::PlayMove(const std::function<std::optional<STileMove>()>& makeM
 void CSlydraDlg::OnGridCompleted()
 {
     m_game.StopClock();
-    const QString strTime = QString::fromStdString(FormatElapsed(m_game.Seconds()));
-    // Compared with the records on disk and saved there before anything waits
-    // for the player: a display that goes away or a crash must not take the
-    // record with it.
-    const SRecordsBeaten beaten =
-        m_scores.OfferResult(m_game.Level(), m_game.Moves(), m_game.Seconds(), &CGame::RecordsBeaten);
-    MessageBox(QStringLiteral("Congratulations, you have successfully completed the grid in a time of %1 from %2 moves")
-                   .arg(strTime)
-                   .arg(m_game.Moves()),
-               QStringLiteral("Grid Completed"), QMessageBox::Ok, QMessageBox::NoIcon);
-    if (!beaten.Any())
-        return TellSaveFailure();
-
-    CCongratulationsDlg dlg(this);
-    dlg.m_strName = CScoreTable::DefaultName();
-    dlg.DescribeRecords(beaten.bMoves, beaten.bTime, m_game.Moves(), strTime, m_game.LevelName());
-    // When the session is ending the record is kept as Cancel would keep it.
-    if (!m_bEnding)
-        dlg.DoModal();
-    m_scores.NameRecords(dlg.m_strName);
-    TellSaveFailure();
-}
-
-void CSlydraDlg::TellSaveFailure()
-{
-    const QString strFailure = m_scores.TakeUntoldFailure();
-    if (!strFailure.isEmpty() && !m_bEnding)
-        MessageBox(strFailure, QStringLiteral("Slydra"), QMessageBox::Ok, QMessageBox::Warning);
+    m_records.OnGridCompleted({m_game.Level(), m_game.LevelName(), m_game.Moves(), m_game.Seconds()},
+                              &CGame::RecordsBeaten);
 }
 
 void CSlydraDlg::OnOptions()
@@ -172,11 +139,7 @@ void CSlydraDlg::OnAbout()
 
 void CSlydraDlg::OnBestScores()
 {
-    CBestScoresDlg dlg(this);
-    dlg.m_pScoreTable = &m_scores;
-    // A reset that cannot be saved is told at once, over the page.
-    connect(dlg.ResetButton(), &QPushButton::clicked, this, &CSlydraDlg::TellSaveFailure);
-    dlg.DoModal();
+    m_records.ShowBestScores();
 }
 
 void CSlydraDlg::EndSession()
@@ -197,13 +160,6 @@ bool CSlydraDlg::RunOptionsDialog()
     COptionsDlg dlg(this);
     dlg.DoModal();
     return dlg.m_bChanged;
-}
-
-// Keys the board and the labels do not take come here.
-void CSlydraDlg::keyPressEvent(QKeyEvent* pEvent)
-{
-    if (!m_pMenus->TakeKey(*pEvent))
-        QDialog::keyPressEvent(pEvent);
 }
 
 void CSlydraDlg::resizeEvent(QResizeEvent* pEvent)

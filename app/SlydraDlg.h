@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Game.h"
-#include "scores/ScoreTable.h"
+#include "scores/PlayerRecords.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -33,8 +33,6 @@ public:
     void OnArrowKey(EDirection direction);
     bool ConfirmResign();
     void OnGridCompleted();
-    // Shows why the records could not be saved, once for each failure.
-    void TellSaveFailure();
     // Ends the program in order from wherever it waits: every dialog above the
     // window closes (a page as by OK, so a name typed so far counts), none
     // opens any more, and the window closes.
@@ -51,7 +49,6 @@ protected:
                                                    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
     virtual bool RunOptionsDialog();
 
-    void keyPressEvent(QKeyEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
 
@@ -63,9 +60,9 @@ private:
     void PrepareTiles();
 
     CGame m_game;
-    CScoreTable m_scores;
     CBoardView* m_pBoardView = nullptr;
     CStatusRow* m_pStatus = nullptr;
     CGameMenus* m_pMenus = nullptr;
     bool m_bEnding = false;
+    CPlayerRecords m_records;
 };

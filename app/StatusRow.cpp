@@ -1,5 +1,6 @@
 #include "app/StatusRow.h"
 
+#include "app/Game.h"
 #include "scores/ElapsedText.h"
 #include "ui/FittedFont.h"
 
@@ -13,7 +14,7 @@ const int kEdges[] = {5, 45, 75, 120, 200};
 
 } // namespace
 
-CStatusRow::CStatusRow(QWidget* pParent)
+CStatusRow::CStatusRow(const CGame& game, QWidget* pParent)
     : QWidget(pParent)
 {
     setGeometry(kRow);
@@ -33,6 +34,10 @@ CStatusRow::CStatusRow(QWidget* pParent)
     m_wndTime = create(QString(), kEdges[3], kEdges[4], Qt::AlignLeft);
     m_wndMoves->setObjectName(QStringLiteral("moves"));
     m_wndTime->setObjectName(QStringLiteral("time"));
+    SetMoves(game.Moves());
+    SetSeconds(game.Seconds());
+    connect(&game, &CGame::MovesChanged, this, &CStatusRow::SetMoves);
+    connect(&game, &CGame::SecondsChanged, this, &CStatusRow::SetSeconds);
 }
 
 void CStatusRow::SetMoves(int nMoves)

@@ -2,15 +2,18 @@
 
 #include <QWidget>
 
+class CGame;
+
 class QLabel;
 
 // The row of four labels under the board: "Moves " and the move count, "Time "
-// and the clock, straight on the board's face colour in its text colour.
+// and the clock, straight on the board's face colour in its text colour. It
+// follows the game's counts.
 class CStatusRow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CStatusRow(QWidget* pParent);
+    CStatusRow(const CGame& game, QWidget* pParent);
 
     void SetMoves(int nMoves);
     void SetSeconds(int nSeconds);

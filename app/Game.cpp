@@ -81,8 +81,8 @@ std::optional<STileMove> CGame::MoveTile(int nRow, int nCol)
 
 std::optional<STileMove> CGame::MoveTowards(EDirection direction)
 {
-    int nRow = 0;
-    int nCol = 0;
+    int nRow{};
+    int nCol{};
     m_board.FindBlank(nRow, nCol);
     switch (direction) {
     case EDirection::Left:

@@ -15,13 +15,13 @@
 // One tile that moved into the blank: from the tapped cell to the blank's old cell.
 struct STileMove
 {
-    int nTile = 0;
-    int nFromRow = 0;
-    int nFromCol = 0;
-    int nToRow = 0;
-    int nToCol = 0;
+    int nTile{};
+    int nFromRow{};
+    int nFromCol{};
+    int nToRow{};
+    int nToCol{};
     // The move finished a running game: the clock has stopped.
-    bool bCompleted = false;
+    bool bCompleted{};
 };
 
 // The way an arrow key points: the tile on the far side of the blank moves that way into it.

@@ -17,21 +17,19 @@ const int kEdges[] = {5, 45, 75, 120, 200};
 CStatusRow::CStatusRow(const CGame& game, QWidget* pParent)
     : QWidget(pParent)
 {
-    setGeometry(kRow);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto create = [this](const QString& strText, int nLeft, int nRight, Qt::Alignment align) {
+    auto create = [this](const QString& strText, Qt::Alignment align) {
         auto* pLabel = new QLabel(strText, this);
-        pLabel->setGeometry(nLeft, 0, nRight - nLeft, kRow.height());
         pLabel->setAlignment(align | Qt::AlignVCenter);
         // The text colour that goes with the face colour the board paints behind
         // the row: black on a light face, light on a dark one.
         pLabel->setForegroundRole(QPalette::ButtonText);
         return pLabel;
     };
-    m_wndMovesLabel = create(QStringLiteral("Moves "), kEdges[0], kEdges[1], Qt::AlignLeft);
-    m_wndMoves = create(QString(), kEdges[1], kEdges[2], Qt::AlignLeft);
-    m_wndTimeLabel = create(QStringLiteral("Time "), kEdges[2], kEdges[3], Qt::AlignRight);
-    m_wndTime = create(QString(), kEdges[3], kEdges[4], Qt::AlignLeft);
+    m_wndMovesLabel = create(QStringLiteral("Moves "), Qt::AlignLeft);
+    m_wndMoves = create(QString(), Qt::AlignLeft);
+    m_wndTimeLabel = create(QStringLiteral("Time "), Qt::AlignRight);
+    m_wndTime = create(QString(), Qt::AlignLeft);
     m_wndMoves->setObjectName(QStringLiteral("moves"));
     m_wndTime->setObjectName(QStringLiteral("time"));
     SetMoves(game.Moves());

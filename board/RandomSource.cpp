@@ -14,7 +14,7 @@ void CRuntimeRandom::Seed(unsigned int nSeed)
 
 int CRuntimeRandom::Next()
 {
-    std::int32_t nValue = 0;
+    std::int32_t nValue{};
     random_r(&m_state, &nValue);
     return nValue;
 }

@@ -44,7 +44,7 @@ QVariant ReadProfile(const char* name, const QVariant& fallback, const char* sec
 
 int GetProfileInt(const char* name, int nDefault)
 {
-    bool ok = false;
+    bool ok{};
     const int value = ReadProfile(name, nDefault).toInt(&ok);
     return ok ? value : nDefault;
 }
@@ -111,8 +111,8 @@ void CSettings::PutUseAnim(bool bUse)
 
 QSize CSettings::GetWindowSize(const QSize& defaultSize)
 {
-    bool okWidth = false;
-    bool okHeight = false;
+    bool okWidth{};
+    bool okHeight{};
     const int nWidth = ReadProfile("Width", defaultSize.width(), kWindowSection).toInt(&okWidth);
     const int nHeight = ReadProfile("Height", defaultSize.height(), kWindowSection).toInt(&okHeight);
     return okWidth && okHeight ? QSize(nWidth, nHeight) : defaultSize;

@@ -6,24 +6,21 @@
 // laid out in the device's own pixels.
 struct SRect
 {
-    int left = 0;
-    int top = 0;
-    int right = 0;   // exclusive
-    int bottom = 0;  // exclusive
+    int left{};
+    int top{};
+    int right{};   // exclusive
+    int bottom{};  // exclusive
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    bool operator==(const SRect& other) const
-    {
-        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-    }
+    bool operator==(const SRect&) const = default;
 };
 
 struct SPoint
 {
-    int x = 0;
-    int y = 0;
-    bool operator==(const SPoint& other) const { return x == other.x && y == other.y; }
+    int x{};
+    int y{};
+    bool operator==(const SPoint&) const = default;
 };
 
 // The client as drawn in a view, all in device pixels.
@@ -33,7 +30,7 @@ struct SBoardLayout
     int nRing = 1;        // the width of each of the five frame rings
     int nSide = 240;      // the board square
     int nMargin = 4;
-    int nTileSize = 0;
+    int nTileSize{};
     SPoint origin;        // the client's top-left corner in the view
     int nClientHeight = 268;
 };

@@ -170,8 +170,8 @@ void CBoardView::OnLButtonDown(const QPointF& point)
     const double dpr = m_frame.devicePixelRatio();
     const int x = static_cast<int>(std::floor(point.x() * dpr)) - m_layout.origin.x;
     const int y = static_cast<int>(std::floor(point.y() * dpr)) - m_layout.origin.y;
-    int nRow = 0;
-    int nCol = 0;
+    int nRow{};
+    int nCol{};
     if (BoardGeometry::CellAtPoint(x, y, m_layout.nTileSize, m_board.m_nSize, nRow, nCol, m_layout.nMargin))
         emit CellClicked(nRow, nCol);
 }

@@ -9,8 +9,8 @@
 struct SPictureKey
 {
     QString strPath;  // absolute
-    qint64 nSize = 0;
-    qint64 nModifiedMs = 0;
+    qint64 nSize{};
+    qint64 nModifiedMs{};
     QSize canvas;
 };
 

@@ -32,8 +32,8 @@ struct SPng
 {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    png_uint_32 nWidth = 0;
-    png_uint_32 nHeight = 0;
+    png_uint_32 nWidth{};
+    png_uint_32 nHeight{};
     int nPasses = 1;
 
     SPng() = default;

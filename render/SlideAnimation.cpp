@@ -21,7 +21,6 @@ CSlideAnimation::SFrame CSlideAnimation::AdvanceFrame(int nTileSize, int nMargin
 void CSlideAnimation::StopSlide()
 {
     m_bActive = false;
-    m_nFrame = 0;
 }
 
 // Rightward and downward positions count from the old cell, leftward and

@@ -15,7 +15,7 @@ public:
     {
         SPoint tile;      // top-left corner of the moving tile
         SRect uncovered;  // the part of the old cell the tile has left
-        bool bLast = false;
+        bool bLast{};
     };
 
     CSlideAnimation() = default;
@@ -30,12 +30,12 @@ public:
     static SFrame FrameGeometry(int nFromRow, int nFromCol, int nToRow, int nToCol,
                                 int nFrame, int nFrames, int nTileSize, int nMargin = BoardGeometry::kMargin);
 
-    int m_nTile = 0;
-    int m_nFromRow = 0;
-    int m_nFromCol = 0;
-    int m_nToRow = 0;
-    int m_nToCol = 0;
-    int m_nFrameCount = 0;
+    int m_nTile{};
+    int m_nFromRow{};
+    int m_nFromCol{};
+    int m_nToRow{};
+    int m_nToCol{};
+    int m_nFrameCount{};
     bool m_bActive = false;
-    int m_nFrame = 0;
+    int m_nFrame{};
 };

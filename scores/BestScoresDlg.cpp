@@ -64,7 +64,7 @@ void CBestScoresDlg::DoDataExchange(bool bSaveAndValidate)
         pLabel->setText(pLabel->fontMetrics().elidedText(strName, Qt::ElideRight, pLabel->width()));
     };
     for (int level = 0; level < kLevels; ++level) {
-        int nValue = 0;
+        int nValue{};
         QString strName;
         if (m_pScoreTable->GetMovesRecord(level, nValue, strName)) {
             showName(m_pMovesName[level], strName);

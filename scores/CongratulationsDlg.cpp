@@ -17,7 +17,7 @@ CCongratulationsDlg::CCongratulationsDlg(QWidget* pParent)
     m_pName->setGeometry(ToPixels(19, 68, 101, 14));
     m_pName->installEventFilter(this);
 
-    const int tops[3] = {21, 31, 41};
+    const int tops[] = {21, 31, 41};
     for (int i = 0; i < 3; ++i) {
         m_pLines[i] = new QLabel(this);
         m_pLines[i]->setTextFormat(Qt::PlainText);

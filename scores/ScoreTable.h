@@ -71,10 +71,10 @@ private:
     struct SOffer
     {
         int nLevel = -1;
-        int nMoves = 0;
-        int nSeconds = 0;
-        bool bMoves = false;
-        bool bTime = false;
+        int nMoves{};
+        int nSeconds{};
+        bool bMoves{};
+        bool bTime{};
     };
 
     static bool IsLevel(int nLevel) { return nLevel >= 0 && nLevel < kLevels; }

@@ -46,8 +46,8 @@ public:
 
     bool ReadU32(quint32& value)
     {
-        quint16 low = 0;
-        quint16 high = 0;
+        quint16 low{};
+        quint16 high{};
         if (!ReadU16(low) || !ReadU16(high))
             return false;
         value = static_cast<quint32>(low) | (static_cast<quint32>(high) << 16);
@@ -56,7 +56,7 @@ public:
 
     bool ReadInt(int& value)
     {
-        quint32 raw = 0;
+        quint32 raw{};
         if (!ReadU32(raw))
             return false;
         value = static_cast<int>(static_cast<std::int32_t>(raw));
@@ -65,8 +65,8 @@ public:
 
     bool ReadName(QString& strName)
     {
-        bool bWide = false;
-        quint32 nLength = 0;
+        bool bWide{};
+        quint32 nLength{};
         if (!ReadLength(nLength, bWide))
             return false;
         const qint64 nBytes = static_cast<qint64>(nLength) * (bWide ? 2 : 1);
@@ -92,14 +92,14 @@ private:
     bool ReadLength(quint32& nLength, bool& bWide)
     {
         bWide = false;
-        quint8 nShort = 0;
+        quint8 nShort{};
         if (!ReadU8(nShort))
             return false;
         if (nShort != kEscape) {
             nLength = nShort;
             return true;
         }
-        quint16 nMiddle = 0;
+        quint16 nMiddle{};
         if (!ReadU16(nMiddle))
             return false;
         if (nMiddle == kWideMarker) {
@@ -129,12 +129,6 @@ private:
 };
 
 } // namespace
-
-bool SStatsRecords::operator==(const SStatsRecords& other) const
-{
-    return leastMoves == other.leastMoves && fastestTime == other.fastestTime
-        && movesName == other.movesName && timeName == other.timeName;
-}
 
 QByteArray CStatsCodec::EncodeName(const QString& strName)
 {

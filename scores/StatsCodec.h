@@ -17,8 +17,7 @@ struct SStatsRecords
     std::array<QString, kLevels> movesName;
     std::array<QString, kLevels> timeName;
 
-    bool operator==(const SStatsRecords& other) const;
-    bool operator!=(const SStatsRecords& other) const { return !(*this == other); }
+    bool operator==(const SStatsRecords&) const = default;
 };
 
 class CStatsCodec

@@ -17,7 +17,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     pIcon->setPixmap(QIcon(QStringLiteral(":/icons/slydra-32.png")).pixmap(32, 32));
     pIcon->setGeometry(DialogUnits::ToPixels(7, 7, 20, 20));
 
-    auto* pProduct = new QLabel(QStringLiteral("Slydra %1").arg(QLatin1String(kSlydraVersion)), this);
+    auto* pProduct = new QLabel(QStringLiteral("Slydra ") + QLatin1String(kSlydraVersion), this);
     pProduct->setGeometry(DialogUnits::ToPixels(38, 11, 92, 10));
 
     auto* pHint = new QLabel(

@@ -98,9 +98,6 @@ std::optional<STileMove> CGame::MoveTowards(EDirection direction)
         --nRow;
         break;
     }
-    const int nSize = m_board.m_nSize;
-    if (nRow < 0 || nRow >= nSize || nCol < 0 || nCol >= nSize)
-        return std::nullopt;
     return MoveTile(nRow, nCol);
 }
 

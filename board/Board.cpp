@@ -2,24 +2,6 @@
 
 #include "board/RandomSource.h"
 
-#include <initializer_list>
-
-namespace {
-
-template <std::size_t N>
-void Fill(std::array<std::vector<int>, N>& table,
-          std::initializer_list<std::initializer_list<int>> lists)
-{
-    std::size_t cell = 0;
-    for (const auto& list : lists) {
-        for (int neighbour : list)
-            table[cell].push_back(neighbour);
-        ++cell;
-    }
-}
-
-} // namespace
-
 CBoard::CBoard()
 {
     BuildNeighbourTables();
@@ -30,18 +12,18 @@ CBoard::CBoard()
 // position, so this order decides which board a given seed deals.
 void CBoard::BuildNeighbourTables()
 {
-    Fill(m_adj3, {{1, 3}, {0, 2, 4}, {1, 5},
-                  {0, 4, 6}, {1, 5, 7, 3}, {2, 4, 8},
-                  {3, 7}, {6, 4, 8}, {5, 7}});
-    Fill(m_adj4, {{1, 4}, {0, 5, 2}, {1, 6, 3}, {2, 7},
-                  {0, 5, 8}, {1, 6, 9, 4}, {2, 7, 10, 5}, {3, 6, 11},
-                  {4, 9, 12}, {5, 10, 13, 8}, {6, 11, 14, 9}, {7, 10, 15},
-                  {8, 13}, {12, 9, 14}, {13, 10, 15}, {14, 11}});
-    Fill(m_adj5, {{1, 5}, {2, 6, 0}, {1, 7, 3}, {8, 2, 4}, {3, 9},
-                  {6, 10, 0}, {1, 7, 11, 5}, {2, 6, 12, 8}, {3, 13, 9, 7}, {4, 8, 14},
-                  {5, 11, 15}, {6, 12, 16, 10}, {7, 11, 17, 13}, {8, 18, 12, 14}, {13, 19, 9},
-                  {10, 16, 20}, {11, 21, 15, 17}, {16, 22, 18, 12}, {13, 23, 19, 17}, {14, 24, 18},
-                  {15, 21}, {20, 16, 22}, {17, 21, 23}, {18, 22, 24}, {19, 23}});
+    m_adj3 = {{1, 3}, {0, 2, 4}, {1, 5},
+              {0, 4, 6}, {1, 5, 7, 3}, {2, 4, 8},
+              {3, 7}, {6, 4, 8}, {5, 7}};
+    m_adj4 = {{1, 4}, {0, 5, 2}, {1, 6, 3}, {2, 7},
+              {0, 5, 8}, {1, 6, 9, 4}, {2, 7, 10, 5}, {3, 6, 11},
+              {4, 9, 12}, {5, 10, 13, 8}, {6, 11, 14, 9}, {7, 10, 15},
+              {8, 13}, {12, 9, 14}, {13, 10, 15}, {14, 11}};
+    m_adj5 = {{1, 5}, {2, 6, 0}, {1, 7, 3}, {8, 2, 4}, {3, 9},
+              {6, 10, 0}, {1, 7, 11, 5}, {2, 6, 12, 8}, {3, 13, 9, 7}, {4, 8, 14},
+              {5, 11, 15}, {6, 12, 16, 10}, {7, 11, 17, 13}, {8, 18, 12, 14}, {13, 19, 9},
+              {10, 16, 20}, {11, 21, 15, 17}, {16, 22, 18, 12}, {13, 23, 19, 17}, {14, 24, 18},
+              {15, 21}, {20, 16, 22}, {17, 21, 23}, {18, 22, 24}, {19, 23}};
 }
 
 void CBoard::SetSize(int nSize)
@@ -75,6 +57,8 @@ void CBoard::SetAt(int nRow, int nCol, int nTile)
 
 bool CBoard::Move(int nRow, int nCol)
 {
+    if (GetAt(nRow, nCol) < 0)
+        return false;
     struct Step { int dRow, dCol; bool inside; };
     const Step steps[] = {
         {-1, 0, nRow > 0},
@@ -128,13 +112,12 @@ void CBoard::Scramble(CRandomSource& random, unsigned int nSeed)
 
 // The blank starts bottom right (row + column even) and takes an odd number of
 // steps, so it always ends on a cell whose row + column is odd: never solved.
-template <std::size_t N>
-void CBoard::Walk(const std::array<std::vector<int>, N>& table, CRandomSource& random)
+void CBoard::Walk(const NeighbourTable& table, CRandomSource& random)
 {
     Reset();
-    if (m_cells.size() != N)
+    if (m_cells.size() != table.size())
         return;
-    std::size_t nBlankCell = N - 1;
+    std::size_t nBlankCell = table.size() - 1;
     for (int step = 0; step < kScrambleSteps; ++step) {
         const std::vector<int>& neighbours = table[nBlankCell];
         const auto k = static_cast<std::size_t>(random.Next()) % neighbours.size();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <vector>
 
 class CRandomSource;
@@ -28,12 +27,13 @@ public:
     int m_nSize = 0;
     int m_nBlank = 0;
     std::vector<int> m_cells;
-    std::array<std::vector<int>, 9> m_adj3;
-    std::array<std::vector<int>, 16> m_adj4;
-    std::array<std::vector<int>, 25> m_adj5;
+    // For each cell, the cells that share an edge with it.
+    using NeighbourTable = std::vector<std::vector<int>>;
+    NeighbourTable m_adj3;
+    NeighbourTable m_adj4;
+    NeighbourTable m_adj5;
 
 private:
     void BuildNeighbourTables();
-    template <std::size_t N>
-    void Walk(const std::array<std::vector<int>, N>& table, CRandomSource& random);
+    void Walk(const NeighbourTable& table, CRandomSource& random);
 };

@@ -127,7 +127,8 @@ void COptionsDlg::OnBrowse()
     QGuiApplication::restoreOverrideCursor();
     if (eFault == EPictureFault::None)
         return;
-    Warn(QStringLiteral("This picture cannot be shown: %1\nThe tiles show letters instead.").arg(FaultText(eFault)));
+    Warn(QStringLiteral("This picture cannot be shown: ") + FaultText(eFault)
+         + QStringLiteral("\nThe tiles show letters instead."));
 }
 
 void COptionsDlg::Warn(const QString& strText)
@@ -145,7 +146,7 @@ QString COptionsDlg::ChoosePictureFile()
     QStringList readable;
     for (const QByteArray& format : QImageReader::supportedImageFormats())
         readable << QStringLiteral("*.") + QString::fromLatin1(format);
-    dialog.setNameFilters({QStringLiteral("Picture Files (%1)").arg(readable.join(QLatin1Char(' '))),
+    dialog.setNameFilters({QStringLiteral("Picture Files (") + readable.join(QLatin1Char(' ')) + QLatin1Char(')'),
                            QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("Jpeg Files (*.jpg)"),
                            QStringLiteral("Gif Files (*.gif)"), QStringLiteral("All Files (*.*)")});
     dialog.selectNameFilter(QStringLiteral("Jpeg Files (*.jpg)"));

@@ -49,6 +49,12 @@ int GetProfileInt(const char* name, int nDefault)
     return ok ? value : nDefault;
 }
 
+// Stored as 1 or 0; any other number reads as true.
+bool GetProfileBool(const char* name, bool bDefault)
+{
+    return GetProfileInt(name, static_cast<int>(bDefault)) != 0;
+}
+
 QString GetProfileString(const char* name, const QString& strDefault)
 {
     return ReadProfile(name, strDefault).toString();
@@ -91,22 +97,22 @@ void CSettings::PutLocation(const QString& strLocation)
 
 bool CSettings::GetUsePic()
 {
-    return GetProfileInt("UsePic", 1) != 0;
+    return GetProfileBool("UsePic", true);
 }
 
 void CSettings::PutUsePic(bool bUse)
 {
-    WriteProfile("UsePic", bUse ? 1 : 0);
+    WriteProfile("UsePic", static_cast<int>(bUse));
 }
 
 bool CSettings::GetUseAnim()
 {
-    return GetProfileInt("UseAnim", 1) != 0;
+    return GetProfileBool("UseAnim", true);
 }
 
 void CSettings::PutUseAnim(bool bUse)
 {
-    WriteProfile("UseAnim", bUse ? 1 : 0);
+    WriteProfile("UseAnim", static_cast<int>(bUse));
 }
 
 QSize CSettings::GetWindowSize(const QSize& defaultSize)

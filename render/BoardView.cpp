@@ -55,7 +55,7 @@ void CBoardView::SetTilePicture(const QImage& picture, bool bLetters)
 {
     m_picture = picture;
     m_bLetters = bLetters;
-    m_nTilesFor = 0;
+    m_tilesFor.reset();
     Relayout();
     UpdateTilesText();
 }
@@ -103,10 +103,10 @@ void CBoardView::Relayout()
 void CBoardView::PrepareTiles()
 {
     const int n = m_board.m_nSize;
-    const int nFor = (m_layout.nTileSize * 8 + m_layout.nRing) * 8 + n;
-    if (nFor == m_nTilesFor && !m_tiles.isNull())
+    const std::tuple<int, int, int> key(m_layout.nTileSize, m_layout.nRing, n);
+    if (m_tilesFor == key && !m_tiles.isNull())
         return;
-    m_nTilesFor = nFor;
+    m_tilesFor = key;
     m_bFrameStale = true;
     const int t = m_layout.nTileSize;
     const int nTile1x = BoardGeometry::TileSize(kClientWidth, n);

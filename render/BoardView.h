@@ -6,6 +6,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
+#include <tuple>
+
 class CBoard;
 
 // The board on screen: the bevelled frame and the tiles cut from the tile
@@ -70,7 +73,7 @@ private:
     QImage m_picture;
     bool m_bLetters = true;
     QImage m_tiles;
-    int m_nTilesFor = 0;  // the tile size, ring width and grid size m_tiles was made for
+    std::optional<std::tuple<int, int, int>> m_tilesFor;  // the tile size, ring width and grid size of m_tiles
     SBoardLayout m_layout;
     // What the player sees; paints and slide frames draw here.
     QImage m_frame;

@@ -13,7 +13,9 @@ QImage ReadBuiltInImage(const QString& strPath, const char* pszFormat)
 QIcon ReadWindowIcon()
 {
     QIcon icon;
-    for (int nSize : {16, 32, 48, 64, 128})
-        icon.addPixmap(QPixmap::fromImage(ReadBuiltInImage(QStringLiteral(":/icons/slydra-%1.png").arg(nSize), "PNG")));
+    for (int nSize : {16, 32, 48, 64, 128}) {
+        const QString strPath = QStringLiteral(":/icons/slydra-") + QString::number(nSize) + QStringLiteral(".png");
+        icon.addPixmap(QPixmap::fromImage(ReadBuiltInImage(strPath, "PNG")));
+    }
     return icon;
 }

@@ -20,8 +20,8 @@ constexpr std::array<QRgb, 16> kPalette = {
 };
 
 struct SCanvas {
-    int nWidth = 0;
-    int nHeight = 0;
+    int nWidth;
+    int nHeight;
     std::vector<std::uint8_t> pixels; // palette indices, row-major from the top
 
     SCanvas(int nW, int nH, EColour fill)

@@ -34,7 +34,7 @@ struct SPng
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     png_uint_32 nWidth{};
     png_uint_32 nHeight{};
-    int nPasses = 1;
+    int nPasses{};
 
     SPng() = default;
     SPng(const SPng&) = delete;

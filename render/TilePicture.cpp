@@ -18,6 +18,7 @@ STilePicture MakeTilePicture(bool bUsePicture, const QString& strPath, int nGrid
             return {picture.image.convertToFormat(kDisplayFormat), true};
     }
     const int nSheet = nGridSize == 3 ? 145 : nGridSize == 5 ? 147 : 144;
-    const QImage sheet = ReadBuiltInImage(QStringLiteral(":/bitmaps/%1.bmp").arg(nSheet), "BMP");
+    const QString strSheet = QStringLiteral(":/bitmaps/") + QString::number(nSheet) + QStringLiteral(".bmp");
+    const QImage sheet = ReadBuiltInImage(strSheet, "BMP");
     return {sheet.convertToFormat(kDisplayFormat), false};
 }

@@ -45,14 +45,14 @@ void CCongratulationsDlg::DescribeRecords(bool bMoves, bool bTime, int nMoves, c
                                           const QString& strLevel)
 {
     if (bMoves && bTime) {
-        m_strLine1 = QStringLiteral("Fastest time: %1").arg(strTime);
-        m_strLine2 = QStringLiteral("Least moves: %1").arg(nMoves);
+        m_strLine1 = QStringLiteral("Fastest time: ") + strTime;
+        m_strLine2 = QStringLiteral("Least moves: ") + QString::number(nMoves);
     } else if (bMoves) {
-        m_strLine2 = QStringLiteral("You used least moves, %1").arg(nMoves);
+        m_strLine2 = QStringLiteral("You used least moves, ") + QString::number(nMoves);
     } else {
-        m_strLine2 = QStringLiteral("You have the fastet time of %1").arg(strTime);
+        m_strLine2 = QStringLiteral("You have the fastet time of ") + strTime;
     }
-    m_strLine3 = QStringLiteral("For %1 level").arg(strLevel);
+    m_strLine3 = QStringLiteral("For ") + strLevel + QStringLiteral(" level");
 }
 
 QLabel* CCongratulationsDlg::Line(int nLine) const

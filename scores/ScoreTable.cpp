@@ -90,9 +90,8 @@ QString CScoreTable::TakeUntoldFailure()
     if (!m_bUntold)
         return QString();
     m_bUntold = false;
-    return QStringLiteral("The records could not be saved to %1. Slydra will try again when a record changes and "
-                          "when it closes.")
-        .arg(m_strFailure);
+    return QStringLiteral("The records could not be saved to ") + m_strFailure
+           + QStringLiteral(". Slydra will try again when a record changes and when it closes.");
 }
 
 void CScoreTable::Apply(Change change)

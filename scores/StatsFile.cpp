@@ -33,7 +33,7 @@ void CStatsFile::Read()
         m_bytes = file.read(kMaxFileBytes + 1);
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         m_bytes.clear();
-        Fail(QStringLiteral("it cannot be read (%1), so it is not replaced").arg(file.errorString()));
+        Fail(QStringLiteral("it cannot be read (") + file.errorString() + QStringLiteral("), so it is not replaced"));
         return;
     }
     if (m_bytes.size() <= kMaxFileBytes)
@@ -65,7 +65,7 @@ bool CStatsFile::Write(const QByteArray& bytes)
         const QString strBad = m_strPath + QStringLiteral(".bad");
         QFile::remove(strBad);
         if (!QFile::rename(m_strPath, strBad))
-            return Fail(QStringLiteral("it is damaged and cannot be kept as %1").arg(QDir::toNativeSeparators(strBad)));
+            return Fail(QStringLiteral("it is damaged and cannot be kept as ") + QDir::toNativeSeparators(strBad));
     }
     // Written beside the old file and renamed over it on commit, so a write
     // that fails part way, or a game killed while writing, leaves the previous

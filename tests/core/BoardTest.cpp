@@ -36,7 +36,7 @@ std::vector<int> Cells(const std::string& digits) {
 
 } // namespace
 
-// Slides in each direction from each side of the grid, and taps that move nothing.
+// Slides in each direction from each side of the grid, and taps that move nothing, off the grid too.
 TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank) {
     const std::tuple<std::string, int, int, std::string> table[] = {
         {"012385674", 0, 1, "082315674"}, {"012385674", 1, 0, "012835674"}, {"012385674", 1, 2, "012358674"},
@@ -44,6 +44,8 @@ TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank) {
         {"812345670", 0, 1, "182345670"}, {"812345670", 1, 0, "312845670"}, {"012345687", 2, 2, "012345678"},
         {"012345678", 0, 0, "012345678"}, {"012345678", 2, 2, "012345678"}, {"012385674", 0, 0, "012385674"},
         {"012845673", 0, 2, "012845673"},
+        {"012345678", 2, 3, "012345678"}, {"012345678", 3, 2, "012345678"}, {"812345670", -1, 0, "812345670"},
+        {"812345670", 0, -1, "812345670"},
     };
     CBoard board;
     for (const auto& [before, row, col, after] : table) {

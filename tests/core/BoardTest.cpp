@@ -1,5 +1,6 @@
 #include "board/Board.h"
 #include "board/RandomSource.h"
+#include "tests/ZeroRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,6 @@
 #include <vector>
 
 namespace {
-
-// Always draws 0: each step of the scramble takes the first neighbour.
-struct CZeroRandom : CRandomSource {
-    void Seed(unsigned int) override {}
-    int Next() override { return 0; }
-};
 
 // The example generator of the C standard: its numbers, from seed 1, reach
 // every entry of every neighbour list in a walk of 8013 steps.

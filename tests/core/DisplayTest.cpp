@@ -17,7 +17,8 @@ static void PrintTo(const SRect& r, std::ostream* os) {
 }
 
 // The client grows with the view, centred: rings of max(1, round(scale))
-// pixels, a margin of four rings, tiles of (side - 8 rings) / N.
+// pixels, a margin of four rings, tiles of (side - 8 rings) / N. A tap on the
+// frame's corner counts for the first cell.
 TEST(Geometry, TheClientGrowsWithTheView) {
     const std::tuple<int, int, int, int, int, int, int, SPoint> table[] = {
         {240, 268, 4, 1, 240, 4, 58, {0, 0}},      {480, 536, 4, 2, 480, 8, 116, {0, 0}},
@@ -35,6 +36,8 @@ TEST(Geometry, TheClientGrowsWithTheView) {
     int col = -1;
     EXPECT_TRUE(CellAtPoint(355, 471, 116, 4, row, col, 8));
     EXPECT_EQ(row * 10 + col, 32);
+    EXPECT_TRUE(CellAtPoint(0, 0, 116, 4, row, col, 8));
+    EXPECT_EQ(row * 10 + col, 0);
     EXPECT_FALSE(CellAtPoint(-1, 10, 116, 4, row, col, 8));
     const auto frame = CSlideAnimation::FrameGeometry(3, 2, 3, 3, 1, 5, 116, 8);
     EXPECT_EQ(frame.tile, SPoint({263, 356}));
@@ -46,6 +49,7 @@ TEST(PictureFit, SmallPicturesAreCentredLargerOnesNotDrawn) {
     EXPECT_EQ(PictureFit::Offset(232, 232, 200, 151, true, true), SPoint({16, 40}));
     EXPECT_EQ(PictureFit::Offset(232, 232, 201, 151, false, true), SPoint({0, 40}));
     EXPECT_EQ(PictureFit::Offset(232, 232, 232, 100, true, true), SPoint({0, 66}));
+    EXPECT_EQ(PictureFit::Offset(232, 232, 151, 201, true, false), SPoint({40, 0}));
     EXPECT_FALSE(PictureFit::Offset(232, 232, 233, 10, true, true));
     EXPECT_FALSE(PictureFit::Offset(232, 232, 10, 233, true, true));
 }

@@ -1,4 +1,5 @@
 #include "app/Game.h"
+#include "tests/ZeroRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +7,6 @@
 #include <tuple>
 
 namespace {
-
-struct CZeroRandom : CRandomSource {
-    void Seed(unsigned int) override {}
-    int Next() override { return 0; }
-};
 
 // A 3x3 game whose new deal is always 0 8 1 / 3 4 2 / 6 7 5: the blank in
 // cell 1, solved by taps on cells 2, 5 and 8.

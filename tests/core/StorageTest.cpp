@@ -173,9 +173,6 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     CSettings::PutUseAnim(false);
     EXPECT_EQ(inFile(), "500");
     EXPECT_EQ(options(), "5 '/p\u00e9.jpg' 0 0");
-    QSettings().setValue("Settings/UsePic", 2);
-    QSettings().setValue("Settings/UseAnim", 2);
-    EXPECT_EQ(options(), "5 '/p\u00e9.jpg' 1 1");
     CSettings::PutUsePic(true);
     CSettings::PutUseAnim(true);
     EXPECT_EQ(inFile(), "511");

@@ -5,6 +5,7 @@
 #include "render/BoardView.h"
 #include "scores/ScoreTable.h"
 #include "scores/StatsCodec.h"
+#include "tests/ZeroRandom.h"
 #include "ui/InWindowModal.h"
 
 #include <QtTest>
@@ -40,7 +41,7 @@ inline SStatsRecords StatsOnDisk() {
     return CStatsCodec::Decode(bytes).value_or(SStatsRecords());
 }
 
-// Puts the bytes, a folder, a FIFO or a link to /dev/zero at path.
+// Puts the bytes, a folder, a FIFO or a link to an absolute path at path.
 inline void Make(const QString& path, const QString& kind, const QByteArray& bytes = {}) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile::remove(path);
@@ -49,7 +50,7 @@ inline void Make(const QString& path, const QString& kind, const QByteArray& byt
         QDir().mkpath(path);
     else if (kind == QLatin1String("fifo"))
         ::mkfifo(QFile::encodeName(path).constData(), 0600);
-    else if (kind == QLatin1String("/dev/zero"))
+    else if (kind.startsWith(QLatin1Char('/')))
         QFile::link(kind, path);
     else if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
@@ -76,11 +77,6 @@ inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, in
             pModal->close();
     });
 }
-
-struct CZeroRandom : CRandomSource {
-    void Seed(unsigned int) override {}
-    int Next() override { return 0; }
-};
 
 // The main window with its questions answered by the test and new games
 // dealt by a generator of zeros: 3x3 deals 0 8 1 / 3 4 2 / 6 7 5.

@@ -17,6 +17,13 @@ class PicturesTest : public QObject {
         return buffer.data();
     }
 
+    // A file of tests/ui/pictures: red.gif, 8 x 8; interlaced.png, 100 x 100; large.png, 9000 x 5000 and
+    // see-through but for a red square under the board's middle.
+    static QByteArray Picture(const char* name) {
+        QFile file(QStringLiteral(SLYDRA_PICTURES "/") + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     // What the board shows at its middle: the 100 x 100 picture, the letters (A's blue stroke), or the face colour.
     static QString Shown(const QImage& frame) {
         const QColor centre = frame.pixelColor(120, 120);
@@ -50,14 +57,14 @@ private slots:
         const QString junk = "the file is not a picture, or it is damaged.";
         const QString tooLarge = "it is too large. A smaller copy of it will do.";
         const QString unreadable = "it is in a format this system cannot read. A copy saved as JPEG or PNG will do.";
-        const QByteArray gif = QByteArray::fromHex("47494638376108000800810000ff00000000000000000000002c00000000"
-                                                   "0800080000080f0001081c48b0a0c18308132a4c1810003b");
+        const QByteArray gif = Picture("red.gif");
         const auto bmp = [](const char* size) {
             const QByteArray hex = QByteArray("424d36000000000000003600000028000000") + size + "01001800";
             return QByteArray::fromHex(hex) + QByteArray(88, '\0');
         };
         for (const auto& [format, bytes] : QList<std::pair<const char*, QByteArray>>{
-                 {"png", Square("PNG")}, {"jpg", Square("JPG")}, {"bmp", Square("BMP")}, {"gif", gif}}) {
+                 {"png", Square("PNG")}, {"jpg", Square("JPG")}, {"bmp", Square("BMP")}, {"gif", gif},
+                 {"webp", Square("WEBP")}, {"tif", Square("TIFF")}}) {
             QTest::addRow("%s", format) << QStringLiteral("whole.") + format << "" << bytes << "" << "red";
             for (int cut : {20, int(bytes.size() / 2), int(bytes.size() - 13)})
                 QTest::addRow("%s cut at %d", format, cut)
@@ -68,12 +75,19 @@ private slots:
         QTest::newRow("missing") << "gone.jpg" << "missing" << QByteArray() << missing << "letters";
         QTest::newRow("text named .jpg") << "text.jpg" << "" << QByteArray("no picture") << junk << "letters";
         QTest::newRow("empty") << "empty.png" << "" << QByteArray() << junk << "letters";
-        for (const char* k : {"folder", "fifo", "/dev/zero"})
-            QTest::addRow("%s", k) << QString(k).remove('/') + ".jpg" << k << QByteArray() << junk << "letters";
+        for (const char* k : {"folder", "fifo", "/dev/zero", "/proc/self/mem"})
+            QTest::addRow("%s", k) << QString(k).replace('/', '-') + ".jpg" << k << QByteArray() << junk << "letters";
         QTest::newRow("HEIC") << "x.heic" << "" << QByteArray("\0\0\0\x18" "ftypheic", 12) << unreadable << "letters";
         QTest::newRow("10001 wide") << "wide.png" << "" << Square("PNG", Qt::red, {10001, 2}) << tooLarge << "letters";
         QTest::newRow("BMP 65535 x 65535") << "bomb.bmp" << "" << bmp("ffff0000ffff0000") << junk << "letters";
         QTest::newRow("BMP 9000 x 5000") << "big.bmp" << "" << bmp("2823000088130000") << tooLarge << "letters";
+        // Within the limits, so decoded, and found cut short.
+        QTest::newRow("BMP 6000 x 5000") << "cut.bmp" << "" << bmp("7017000088130000") << junk << "letters";
+        QTest::newRow("BMP 10000 x 1") << "line.bmp" << "" << Square("BMP", Qt::red, {10000, 1}) << "" << "face";
+        QTest::newRow("BMP 10001 x 1") << "w.bmp" << "" << Square("BMP", Qt::red, {10001, 1}) << tooLarge << "letters";
+        QTest::newRow("BMP 1 x 10001") << "t.bmp" << "" << Square("BMP", Qt::red, {1, 10001}) << tooLarge << "letters";
+        QTest::newRow("PNG 9000 x 5000") << "large.png" << "" << Picture("large.png") << "" << "red";
+        QTest::newRow("interlaced PNG") << "interlaced.png" << "" << Picture("interlaced.png") << "" << "red";
     }
 
     void chosen() {

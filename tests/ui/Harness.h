@@ -12,6 +12,7 @@
 #include <QtWidgets>
 
 #include <functional>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -95,18 +96,13 @@ public:
         const QPoint centre(4 + t * (nCell % n) + t / 2, 4 + t * (nCell / n) + t / 2);
         QTest::mouseClick(&BoardView(), button, {}, centre);
     }
-    // Takes up the stored settings as Options does after a change.
-    void ApplySettings() {
-        std::function<bool()> options = [] { return true; };
-        std::swap(options, m_options);
-        OnOptions();
-        std::swap(options, m_options);
-    }
-    // A new game without animation on a board of that size dealt by zeros.
+    // A new game without animation on a board of that size dealt by zeros, the size taken up as Options does.
     void StartKnownGame(int nSize = 3) {
         CSettings::PutDims(nSize);
         CSettings::PutUseAnim(false);
-        ApplySettings();
+        const std::function<bool()> options = std::exchange(m_options, [] { return true; });
+        OnOptions();
+        m_options = options;
         OnNewGame();
     }
     // The taps that bring the known game of the board's size home.

@@ -32,17 +32,6 @@ class PicturesTest : public QObject {
         return frame.pixelColor(25, 33) == QColor(Qt::blue) ? "letters" : centre == kFace ? "face" : "other";
     }
 
-    // Writes four other bytes into the middle of each cache file.
-    static void Spoil() {
-        const QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
-        for (const QString& name : cache.entryList(QDir::Files)) {
-            QFile file(cache.filePath(name));
-            file.open(QIODevice::ReadWrite);
-            file.seek(file.size() / 2);
-            file.write("\1\2\3\4");
-        }
-    }
-
 private slots:
     void initTestCase() { SetUpRun(m_dir); }
 
@@ -114,9 +103,9 @@ private slots:
         QCOMPARE(d.BoardText().section(',', 0, 0), said.isEmpty() ? "1" : "A");
     }
 
-    // A 360 x 280 photo in four colours, red at the top left, green at the bottom left, blue at the top
-    // right, black at the bottom right, stands as its orientation tag says: the colour at (111, 71) of
-    // the upright photo.
+    // pictures/upright-N.jpg: a 360 x 280 photo in four colours, red at the top left, green at the bottom left,
+    // blue at the top right, black at the bottom right, tagged with orientation N, stands as its tag says: the
+    // colour at (111, 71) of the upright photo.
     void upright_data() {
         QTest::addColumn<int>("orientation");
         QTest::addColumn<QColor>("shown");
@@ -127,19 +116,7 @@ private slots:
 
     void upright() {
         QFETCH(int, orientation);
-        QImage photo(360, 280, QImage::Format_RGB32);
-        photo.fill(Qt::black);
-        QPainter(&photo).fillRect(0, 0, 180, 140, Qt::red);
-        QPainter(&photo).fillRect(0, 140, 180, 140, Qt::green);
-        QPainter(&photo).fillRect(180, 0, 180, 140, Qt::blue);
-        QBuffer jpeg;
-        photo.save(&jpeg, "JPG");
-        // An Exif block with the one tag, orientation, right after the start marker.
-        jpeg.buffer().insert(2, QByteArray::fromHex("ffe100224578696600004d4d002a000000080001011200030000000100")
-                                    + char(orientation) + QByteArray(6, '\0'));
-        const QString path = m_dir.filePath(QStringLiteral("%1.jpg").arg(orientation));
-        Make(path, "", jpeg.data());
-        CSettings::PutLocation(path);
+        CSettings::PutLocation(QStringLiteral(SLYDRA_PICTURES "/upright-%1.jpg").arg(orientation));
         const QColor c = CTestDlg().Frame().pixelColor(115, 75);
         QTEST(QColor(c.red() > 127 ? 255 : 0, c.green() > 127 ? 255 : 0, c.blue() > 127 ? 255 : 0), "shown");
     }
@@ -169,8 +146,12 @@ private slots:
                 file.open(QIODevice::ReadWrite);
                 file.setFileTime(step == 't' ? time.addSecs(1) : time, QFileDevice::FileModificationTime);
             }
-            if (step == 'd')
-                Spoil();
+            if (step == 'd') {  // four other bytes in the middle of the prepared picture
+                QFile cached(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/picture");
+                cached.open(QIODevice::ReadWrite);
+                cached.seek(cached.size() / 2);
+                cached.write("\1\2\3\4");
+            }
             if (step == 'w')
                 CTestDlg().Frame();
             if (step == 'g')

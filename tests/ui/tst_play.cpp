@@ -35,10 +35,8 @@ class PlayTest : public QObject {
 
     // A tile next to the blank.
     static int CellNearBlank(CTestDlg& d) {
-        int nRow = 0;
-        int nCol = 0;
-        d.Game().Board().FindBlank(nRow, nCol);
-        return nRow * d.Game().Board().m_nSize + (nCol > 0 ? nCol - 1 : nCol + 1);
+        const auto blank = static_cast<int>(d.BoardText().split(QRegularExpression("[,;] ")).indexOf("blank"));
+        return blank % d.Game().Board().m_nSize > 0 ? blank - 1 : blank + 1;
     }
 
     // Runs the player's steps: New, Options, About, Best Scores, answers,

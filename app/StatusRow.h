@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class CGame;
-
 class QLabel;
 
 // The row of four labels under the board: "Moves " and the move count, "Time "

@@ -18,6 +18,8 @@ public:
     void Reset();
     int GetAt(int nRow, int nCol) const;
     void SetAt(int nRow, int nCol, int nTile);
+    // Slides the tile at the cell into the blank when the two share an edge;
+    // a cell off the grid moves nothing.
     bool Move(int nRow, int nCol);
     void FindBlank(int& nRow, int& nCol) const;
     bool IsSolved() const;

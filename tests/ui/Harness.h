@@ -90,6 +90,8 @@ public:
     // What a screen reader reads of a widget, and of the board's tiles.
     QString Spoken(QWidget* pWidget) { return QAccessible::queryAccessibleInterface(pWidget)->text(QAccessible::Name); }
     QString BoardText() { return QAccessible::queryAccessibleInterface(&BoardView())->text(QAccessible::Description); }
+    // The blank's cell, counted row by row from what a screen reader reads.
+    int BlankCell() { return static_cast<int>(BoardText().split(QRegularExpression("[,;] ")).indexOf("blank")); }
     void Tap(int nCell, Qt::MouseButton button = Qt::LeftButton) {
         const int t = BoardView().TileSize();
         const int n = Game().Board().m_nSize;

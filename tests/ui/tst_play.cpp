@@ -35,7 +35,7 @@ class PlayTest : public QObject {
 
     // A tile next to the blank.
     static int CellNearBlank(CTestDlg& d) {
-        const auto blank = static_cast<int>(d.BoardText().split(QRegularExpression("[,;] ")).indexOf("blank"));
+        const int blank = d.BlankCell();
         return blank % d.Game().Board().m_nSize > 0 ? blank - 1 : blank + 1;
     }
 

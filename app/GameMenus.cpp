@@ -1,6 +1,7 @@
 #include "app/GameMenus.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHash>
 #include <QKeyEvent>
 
@@ -10,11 +11,9 @@ CGameMenus::CGameMenus(QWidget& window)
     setNativeMenuBar(false);
 
     QMenu* pGame = addMenu(tr("&Game"));
-    // A menu shows one key of an action on its own; the text after the tab shows both.
-    const QList<QKeySequence> newKeys = {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)};
-    QAction* pNew = pGame->addAction(tr("&New") + QLatin1Char('\t')
-                                     + QKeySequence::listToString(newKeys, QKeySequence::NativeText));
-    pNew->setShortcuts(newKeys);
+    // A screen reader names the entry "New" and reads Ctrl+N as its key; the menu shows that key.
+    QAction* pNew = pGame->addAction(tr("&New"));
+    pNew->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
     connect(pNew, &QAction::triggered, this, &CGameMenus::NewGame);
 
     QMenu* pTools = addMenu(tr("&Tools"));
@@ -28,6 +27,16 @@ CGameMenus::CGameMenus(QWidget& window)
     window.installEventFilter(this);
 }
 
+void CGameMenus::SetScale(double dScale)
+{
+    QFont font = QApplication::font(this);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * dScale);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * dScale));
+    setFont(font);
+}
+
 bool CGameMenus::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     if (pWatched == parent() && pEvent->type() == QEvent::KeyPress && TakeKey(static_cast<QKeyEvent&>(*pEvent)))
@@ -35,16 +44,18 @@ bool CGameMenus::eventFilter(QObject* pWatched, QEvent* pEvent)
     return QMenuBar::eventFilter(pWatched, pEvent);
 }
 
+// The window's own keys wait, as the menus do, while the bar is disabled.
 void CGameMenus::AddWindowKey(const QKeySequence& key, const std::function<void()>& fn)
 {
     auto* pAction = new QAction(parentWidget());
     pAction->setShortcut(key);
-    connect(pAction, &QAction::triggered, this, fn);
+    connect(pAction, &QAction::triggered, this, [this, fn] {
+        if (isEnabled())
+            fn();
+    });
     parentWidget()->addAction(pAction);
 }
 
-// Escape would end the window's dialog and with it the game; only the close
-// button does.
 bool CGameMenus::TakeKey(QKeyEvent& event)
 {
     static const QHash<int, EDirection> kArrows = {{Qt::Key_Left, EDirection::Left},
@@ -52,14 +63,9 @@ bool CGameMenus::TakeKey(QKeyEvent& event)
                                                    {Qt::Key_Up, EDirection::Up},
                                                    {Qt::Key_Down, EDirection::Down}};
     const bool bPlain = !(event.modifiers() & ~Qt::KeypadModifier);
-    if (event.key() == Qt::Key_Escape) {
-        event.accept();
-        return true;
-    }
-    if (bPlain && kArrows.contains(event.key())) {
-        event.accept();
-        emit ArrowKey(kArrows.value(event.key()));
-        return true;
-    }
-    return false;
+    if (!isEnabled() || !bPlain || !kArrows.contains(event.key()))
+        return false;
+    event.accept();
+    emit ArrowKey(kArrows.value(event.key()));
+    return true;
 }

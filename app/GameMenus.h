@@ -10,8 +10,9 @@ class QKeyEvent;
 class QKeySequence;
 
 // The window's menu bar, Game and Tools, with their mnemonics and shortcuts,
-// and the keys that work wherever the focus is in the window. It reports the
-// commands; the window carries them out.
+// and the keys that work wherever the focus is in the window; all of them wait
+// while the bar is disabled. It reports the commands; the window carries them
+// out.
 class CGameMenus : public QMenuBar
 {
     Q_OBJECT
@@ -20,8 +21,11 @@ public:
 
     explicit CGameMenus(QWidget& window);
 
+    // The application's font grown by dScale, as the labels grow with the board.
+    void SetScale(double dScale);
+
 protected:
-    // Takes Escape and the plain arrows from the keys that reach the window.
+    // Takes the plain arrows from the keys that reach the window.
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 signals:

@@ -5,7 +5,24 @@
 #include "app/Version.h"
 #include "render/PictureDecode.h"
 
+#include <cstdlib>
 #include <optional>
+#include <utility>
+
+namespace {
+
+CSlydraDlg* g_pRunning = nullptr;
+
+// Qt ends the process with exit() when the display goes away, past every
+// destructor on the stack: the window closes here, so a page open over it
+// still counts and the records reach the disk.
+void EndRunningSession()
+{
+    if (CSlydraDlg* pWindow = std::exchange(g_pRunning, nullptr))
+        pWindow->EndSession();
+}
+
+} // namespace
 
 CSlydraApp::CSlydraApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -34,6 +51,11 @@ int CSlydraApp::RunMainWindow(CSlydraDlg& dlg, CTerminationSignals* pTermination
     if (!pTermination)
         pTermination = &own.emplace();
     connect(pTermination, &CTerminationSignals::Received, &dlg, &CSlydraDlg::EndSession);
-    dlg.exec();
+    static const int nHooked = std::atexit(&EndRunningSession);
+    Q_UNUSED(nHooked)
+    g_pRunning = &dlg;
+    dlg.show();
+    exec();
+    g_pRunning = nullptr;
     return 0;
 }

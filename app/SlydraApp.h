@@ -15,7 +15,8 @@ public:
     // Runs the main window; returns when the player has closed it.
     int InitInstance();
 
-    // Runs dlg until it closes, ending it in order on SIGTERM, SIGINT or SIGHUP
-    // (caught by pTermination, or by handlers of its own for the loop alone).
+    // Shows dlg and runs the event loop until it closes, ending it in order on
+    // SIGTERM, SIGINT or SIGHUP (caught by pTermination, or by handlers of its
+    // own for the loop alone) or when the display goes away.
     static int RunMainWindow(CSlydraDlg& dlg, CTerminationSignals* pTermination = nullptr);
 };

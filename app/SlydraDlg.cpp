@@ -4,26 +4,27 @@
 #include "app/GameMenus.h"
 #include "app/StatusRow.h"
 #include "app/WindowSize.h"
-#include "ui/CloseDialogs.h"
-#include "ui/InWindowModal.h"
-#include "ui/MessagePage.h"
 #include "options/OptionsDlg.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
 #include "render/BoardView.h"
 #include "render/BuiltInImage.h"
 #include "render/TilePicture.h"
+#include "ui/ScreenReader.h"
 
 #include <QCloseEvent>
 
+#include <algorithm>
+
 CSlydraDlg::CSlydraDlg(QWidget* pParent)
-    : QDialog(pParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                           | Qt::WindowCloseButtonHint),
-      m_records(*this, [this](auto&&... args) { return MessageBox(args...); }, [this] { return m_bEnding; })
+    : QWidget(pParent, Qt::Window),
+      m_pages(*this),
+      m_records([this](auto&&... args) { MessageBox(args...); },
+                [this](auto&&... args) { m_pages.Open(args...); })
 {
-    setWindowTitle(QStringLiteral("Slydra"));
+    setWindowTitle(tr("Slydra"));
     setWindowIcon(ReadWindowIcon());
-    setSizeGripEnabled(false);
+    ScreenReader::SetRole(*this, QAccessible::Window);
     const QSize defaultSize(CBoardView::kClientWidth, CBoardView::kClientHeight + CGameMenus::kHeight);
     setMinimumSize(defaultSize);
     resize(defaultSize);
@@ -45,14 +46,20 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
 
 CSlydraDlg::~CSlydraDlg() = default;
 
-// The board view above the menu bar, the bar across the bottom, the labels
-// over the client's label row.
+// The window is the first size's 240 x 294 grown evenly: the board view above,
+// the menu bar along the bottom at its scaled height, the labels over the
+// client's label row and a page over the whole client.
 void CSlydraDlg::LayOut()
 {
-    m_pBoardView->setGeometry(0, 0, width(), height() - CGameMenus::kHeight);
+    const double dScale = std::min(width() / static_cast<double>(CBoardView::kClientWidth),
+                                   height() / static_cast<double>(CBoardView::kClientHeight + CGameMenus::kHeight));
+    const int nBar = qRound(CGameMenus::kHeight * std::max(dScale, 1.0));
+    m_pBoardView->setGeometry(0, 0, width(), height() - nBar);
     m_pBoardView->Relayout();
-    m_pMenus->setGeometry(0, height() - CGameMenus::kHeight, width(), CGameMenus::kHeight);
+    m_pMenus->setGeometry(0, height() - nBar, width(), nBar);
+    m_pMenus->SetScale(std::max(dScale, 1.0));
     m_pStatus->Place(m_pBoardView->ClientRect());
+    m_pages.Place(m_pBoardView->ClientRect().toRect());
 }
 
 void CSlydraDlg::PrepareTiles()
@@ -64,25 +71,25 @@ void CSlydraDlg::PrepareTiles()
     m_pStatus->Place(m_pBoardView->ClientRect());
 }
 
-bool CSlydraDlg::ConfirmResign()
+void CSlydraDlg::ConfirmResign(const std::function<void()>& onResigned)
 {
     if (!m_game.IsRunning())
-        return !m_bEnding;
-    const QMessageBox::StandardButton answer =
-        MessageBox(QStringLiteral("Do you want to resign this game?"), QStringLiteral("Slydra"),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
-    // A question closed by the end of the session leads nowhere.
-    return answer != QMessageBox::No && !m_bEnding;
+        return onResigned();
+    MessageBox(tr("Do you want to resign this game?"), tr("Slydra"), QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Question, [onResigned](QMessageBox::StandardButton answer) {
+                   if (answer != QMessageBox::No)
+                       onResigned();
+               });
 }
 
 void CSlydraDlg::OnNewGame()
 {
-    if (!ConfirmResign())
-        return;
-    // A slide still running would draw its old tile over the new board.
-    m_pBoardView->StopSlide();
-    m_game.StartNewGame();
-    m_pBoardView->Repaint();
+    ConfirmResign([this] {
+        // A slide still running would draw its old tile over the new board.
+        m_pBoardView->StopSlide();
+        m_game.StartNewGame();
+        m_pBoardView->Repaint();
+    });
 }
 
 void CSlydraDlg::OnCellClicked(int nRow, int nCol)
@@ -117,24 +124,28 @@ void CSlydraDlg::OnGridCompleted()
 
 void CSlydraDlg::OnOptions()
 {
-    if (!ConfirmResign())
-        return;
-    m_pBoardView->StopSlide();
-    m_game.EndGame();
-    // Show the reset board at once, whatever the dialog covers.
-    m_pBoardView->Repaint();
-    if (!RunOptionsDialog())
-        return;
-    if (CSettings::GetDims() != m_game.Board().m_nSize)
-        m_game.SetSize(CSettings::GetDims());
-    PrepareTiles();
-    m_pBoardView->Repaint();
+    ConfirmResign([this] {
+        m_pBoardView->StopSlide();
+        m_game.EndGame();
+        // Show the reset board at once, whatever the page covers.
+        m_pBoardView->Repaint();
+        auto* pPage = new COptionsDlg;
+        m_pages.Open(pPage, [this, pPage](int) {
+            if (!pPage->m_bChanged || isHidden())
+                return;
+            if (CSettings::GetDims() != m_game.Board().m_nSize)
+                m_game.SetSize(CSettings::GetDims());
+            PrepareTiles();
+            m_pBoardView->Repaint();
+        });
+    });
 }
 
 void CSlydraDlg::OnAbout()
 {
-    CAboutDlg dlg(this);
-    CInWindowModal::Run(dlg);
+    auto* pAbout = new CAboutDlg(this);
+    pAbout->setAttribute(Qt::WA_DeleteOnClose);
+    pAbout->open();
 }
 
 void CSlydraDlg::OnBestScores()
@@ -144,44 +155,26 @@ void CSlydraDlg::OnBestScores()
 
 void CSlydraDlg::EndSession()
 {
-    m_bEnding = true;
-    CloseDialogsAbove(*this);
-    reject();
+    close();
 }
 
-QMessageBox::StandardButton CSlydraDlg::MessageBox(const QString& strText, const QString& strCaption,
-                                                   QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
+void CSlydraDlg::MessageBox(const QString& strText, const QString& strCaption, QMessageBox::StandardButtons buttons,
+                            QMessageBox::Icon icon, const Answer& onAnswer)
 {
-    return CMessagePage::Show(strCaption, strText, buttons, icon, this);
-}
-
-bool CSlydraDlg::RunOptionsDialog()
-{
-    COptionsDlg dlg(this);
-    dlg.DoModal();
-    return dlg.m_bChanged;
+    m_pages.Ask(strText, strCaption, buttons, icon, onAnswer);
 }
 
 void CSlydraDlg::resizeEvent(QResizeEvent* pEvent)
 {
-    QDialog::resizeEvent(pEvent);
+    QWidget::resizeEvent(pEvent);
     LayOut();
 }
 
-// A page or dialog in the window closes as the end of the session closes it,
-// and then the window.
 void CSlydraDlg::closeEvent(QCloseEvent* pEvent)
 {
-    if (CInWindowModal::Running(*this)) {
-        pEvent->ignore();
-        EndSession();
-        return;
-    }
-    QDialog::closeEvent(pEvent);
-}
-
-void CSlydraDlg::done(int nResult)
-{
     KeepWindowSize(*this);
-    QDialog::done(nResult);
+    // Hidden first: what the closing questions and page lead to opens nothing.
+    hide();
+    m_pages.Close();
+    QWidget::closeEvent(pEvent);
 }

@@ -2,9 +2,9 @@
 
 #include "app/Game.h"
 #include "scores/PlayerRecords.h"
+#include "app/PageHost.h"
 
-#include <QDialog>
-#include <QMessageBox>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
@@ -14,12 +14,16 @@ class CGameMenus;
 class CStatusRow;
 
 // The main window: the board view, the move and time labels, the menu bar and
-// its commands, the dialogs, and the end of the session. It wires the game to
-// the view; the rules live in CGame.
-class CSlydraDlg : public QDialog
+// its commands, the pages and messages over the board, and the end of the
+// session. It wires the game to the view; the rules live in CGame. Nothing
+// waits in a loop of its own: a question or a page reports its answer to the
+// step that follows it.
+class CSlydraDlg : public QWidget
 {
     Q_OBJECT
 public:
+    using Answer = CPageHost::Answer;
+
     explicit CSlydraDlg(QWidget* pParent = nullptr);
     ~CSlydraDlg() override;
 
@@ -31,25 +35,27 @@ public:
     void OnCellClicked(int nRow, int nCol);
     // An arrow key: slides the tile beside the blank in the arrow's direction.
     void OnArrowKey(EDirection direction);
-    bool ConfirmResign();
+    // Runs onResigned at once when no game runs; else asks first, and runs it
+    // unless the answer is No.
+    void ConfirmResign(const std::function<void()>& onResigned);
     void OnGridCompleted();
-    // Ends the program in order from wherever it waits: every dialog above the
-    // window closes (a page as by OK, so a name typed so far counts), none
-    // opens any more, and the window closes.
+    // Ends the program in order from wherever it waits: the window closes.
     void EndSession();
-    // Keeps the window's size for the next run.
-    void done(int nResult) override;
 
     CGame& Game() { return m_game; }
     CBoardView& BoardView() { return *m_pBoardView; }
+    // The page open over the board, if any.
+    CTitledDlg* Page() const { return m_pages.Page(); }
 
 protected:
-    // Seams for tests: the questions the game asks, and the Options page.
-    virtual QMessageBox::StandardButton MessageBox(const QString& strText, const QString& strCaption,
-                                                   QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
-    virtual bool RunOptionsDialog();
+    // A message over the window, answered when it closes: the tests' seam.
+    // Nothing opens over a closed window.
+    virtual void MessageBox(const QString& strText, const QString& strCaption, QMessageBox::StandardButtons buttons,
+                            QMessageBox::Icon icon, const Answer& onAnswer);
 
     void resizeEvent(QResizeEvent* pEvent) override;
+    // Keeps the window's size, and closes what is open over it: a page as by
+    // OK (so a name typed so far counts), a question as by its Escape button.
     void closeEvent(QCloseEvent* pEvent) override;
 
 private:
@@ -63,6 +69,6 @@ private:
     CBoardView* m_pBoardView = nullptr;
     CStatusRow* m_pStatus = nullptr;
     CGameMenus* m_pMenus = nullptr;
-    bool m_bEnding = false;
+    CPageHost m_pages;
     CPlayerRecords m_records;
 };

@@ -6,8 +6,8 @@ class CGame;
 class QLabel;
 
 // The row of four labels under the board: "Moves " and the move count, "Time "
-// and the clock, straight on the board's face colour in its text colour. It
-// follows the game's counts.
+// and the clock, straight on the board's face colour in its text colour,
+// mirrored right to left. It follows the game's counts.
 class CStatusRow : public QWidget
 {
     Q_OBJECT
@@ -20,6 +20,7 @@ public:
     void Place(const QRectF& client);
 
 private:
+    QString Directed(const QString& strText) const;
     // The four labels share the largest font that shows their texts whole.
     void FitLabels();
 

@@ -3,7 +3,6 @@
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
 #include "render/PicturePrepare.h"
-#include "ui/DialogUnits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,13 +23,13 @@ QString FaultText(EPictureFault eFault)
     case EPictureFault::None:
         break;
     case EPictureFault::Missing:
-        return QStringLiteral("the file is not there, or it may not be read.");
+        return COptionsDlg::tr("the file is not there, or it may not be read.");
     case EPictureFault::NotAPicture:
-        return QStringLiteral("the file is not a picture, or it is damaged.");
+        return COptionsDlg::tr("the file is not a picture, or it is damaged.");
     case EPictureFault::TooLarge:
-        return QStringLiteral("it is too large. A smaller copy of it will do.");
+        return COptionsDlg::tr("it is too large. A smaller copy of it will do.");
     case EPictureFault::UnreadableFormat:
-        return QStringLiteral("it is in a format this system cannot read. A copy saved as JPEG or PNG will do.");
+        return COptionsDlg::tr("it is in a format this system cannot read. A copy saved as JPEG or PNG will do.");
     }
     return QString();
 }
@@ -38,32 +37,18 @@ QString FaultText(EPictureFault eFault)
 } // namespace
 
 COptionsDlg::COptionsDlg(QWidget* pParent)
-    : CTitledDlg(QStringLiteral("Options"), pParent)
+    : CTitledDlg(tr("Options"), pParent)
 {
-    using DialogUnits::ToPixels;
+    AddControl(new QGroupBox(tr("Picture"), this), 7, 52, 126, 44);
+    auto* pSizeLabel = AddControl(new QLabel(tr("Grid Size: "), this), 6, 23, 37, 10);
+    m_pGridSize = AddControl(new QComboBox(this), 43, 21, 35, 14);
+    m_pAnimation = AddControl(new QCheckBox(tr("Animation"), this), 7, 40, 47, 10);
+    m_pPath = AddControl(new QLineEdit(this), 13, 76, 95, 14);
+    m_pUsePicture = AddControl(new QCheckBox(tr("Use"), this), 13, 63, 28, 10);
+    auto* pBrowse = AddControl(new QPushButton(QStringLiteral("..."), this), 112, 76, 14, 14);
 
-    auto* pGroup = new QGroupBox(QStringLiteral("Picture"), this);
-    pGroup->setGeometry(ToPixels(7, 52, 126, 44));
-
-    auto* pSizeLabel = new QLabel(QStringLiteral("Grid Size: "), this);
-    pSizeLabel->setGeometry(ToPixels(6, 23, 37, 10));
-
-    m_pGridSize = new QComboBox(this);
-    m_pGridSize->setGeometry(ToPixels(43, 21, 35, 14));
     pSizeLabel->setBuddy(m_pGridSize);
-
-    m_pAnimation = new QCheckBox(QStringLiteral("Animation"), this);
-    m_pAnimation->setGeometry(ToPixels(7, 40, 47, 10));
-
-    m_pPath = new QLineEdit(this);
-    m_pPath->setGeometry(ToPixels(13, 76, 95, 14));
     m_pPath->setAccessibleName(tr("Picture file"));
-
-    m_pUsePicture = new QCheckBox(QStringLiteral("Use"), this);
-    m_pUsePicture->setGeometry(ToPixels(13, 63, 28, 10));
-
-    auto* pBrowse = new QPushButton(QStringLiteral("..."), this);
-    pBrowse->setGeometry(ToPixels(112, 76, 14, 14));
     pBrowse->setAutoDefault(false);
     pBrowse->setAccessibleName(tr("Choose the picture file"));
 
@@ -113,32 +98,12 @@ void COptionsDlg::OnUsePicture()
 
 void COptionsDlg::OnBrowse()
 {
-    const QString strPath = ChoosePictureFile();
-    if (strPath.isEmpty())
-        return;
-    m_pPath->setText(strPath);
-    CSettings::PutLocation(strPath);
-    m_bChanged = true;
-    // Preparing it now also spares the board the work when the page closes.
-    const QColor crFace = SBoardColours::FromPalette(palette()).face;
-    const QSize canvas(kPictureCanvasSide, kPictureCanvasSide);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const EPictureFault eFault = PreparePicture(strPath, canvas, crFace).eFault;
-    QGuiApplication::restoreOverrideCursor();
-    if (eFault == EPictureFault::None)
-        return;
-    Warn(QStringLiteral("This picture cannot be shown: ") + FaultText(eFault)
-         + QStringLiteral("\nThe tiles show letters instead."));
+    ChoosePictureFile();
 }
 
-void COptionsDlg::Warn(const QString& strText)
+void COptionsDlg::ChoosePictureFile()
 {
-    QMessageBox::warning(this, QStringLiteral("Slydra"), strText);
-}
-
-QString COptionsDlg::ChoosePictureFile()
-{
-    QFileDialog dialog(this);
+    QFileDialog& dialog = *new QFileDialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("jpg"));
@@ -150,7 +115,30 @@ QString COptionsDlg::ChoosePictureFile()
                            QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("Jpeg Files (*.jpg)"),
                            QStringLiteral("Gif Files (*.gif)"), QStringLiteral("All Files (*.*)")});
     dialog.selectNameFilter(QStringLiteral("Jpeg Files (*.jpg)"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    dialog.setAttribute(Qt::WA_DeleteOnClose);
+    connect(&dialog, &QFileDialog::fileSelected, this, &COptionsDlg::OnPictureChosen);
+    dialog.open();
+}
+
+void COptionsDlg::OnPictureChosen(const QString& strFile)
+{
+    const QString strPath = QFileInfo(strFile).absoluteFilePath();
+    m_pPath->setText(strPath);
+    CSettings::PutLocation(strPath);
+    m_bChanged = true;
+    // Preparing it now also spares the board the work when the page closes.
+    const QColor crFace = SBoardColours::FromPalette(palette()).face;
+    const QSize canvas(kPictureCanvasSide, kPictureCanvasSide);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const EPictureFault eFault = PreparePicture(strPath, canvas, crFace).eFault;
+    QGuiApplication::restoreOverrideCursor();
+    if (eFault != EPictureFault::None)
+        Warn(tr("This picture cannot be shown: %1\nThe tiles show letters instead.").arg(FaultText(eFault)));
+}
+
+void COptionsDlg::Warn(const QString& strText)
+{
+    auto* pBox = new QMessageBox(QMessageBox::Warning, tr("Slydra"), strText, QMessageBox::Ok, this);
+    pBox->setAttribute(Qt::WA_DeleteOnClose);
+    pBox->open();
 }

@@ -24,17 +24,19 @@ public:
 
     void OnSelChangeGridSize();
     void OnBrowse();
+    void OnPictureChosen(const QString& strFile);
     void OnAnimation();
     void OnUsePicture();
 
 protected:
     void OnInitDialog() override;
-    // Asks for a picture file; empty when the player cancels.
-    virtual QString ChoosePictureFile();
-    // Says why the chosen picture cannot be shown.
-    virtual void Warn(const QString& strText);
 
 private:
+    // Opens the file chooser over the page; its choice reaches OnPictureChosen.
+    void ChoosePictureFile();
+    // Says why the chosen picture cannot be shown.
+    void Warn(const QString& strText);
+
     QComboBox* m_pGridSize = nullptr;
     QCheckBox* m_pAnimation = nullptr;
     QLineEdit* m_pPath = nullptr;

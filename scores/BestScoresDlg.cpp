@@ -1,47 +1,51 @@
 #include "scores/BestScoresDlg.h"
 
 #include "scores/ElapsedText.h"
-#include "ui/DialogUnits.h"
+#include "ui/ScreenReader.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 CBestScoresDlg::CBestScoresDlg(QWidget* pParent)
-    : CTitledDlg(QStringLiteral("Best Scores"), pParent)
+    : CTitledDlg(tr("Best Scores"), pParent)
 {
-    using DialogUnits::ToPixels;
-
-    m_pReset = new QPushButton(QStringLiteral("Reset Scores"), this);
-    m_pReset->setGeometry(ToPixels(7, 129, 53, 14));
+    m_pReset = AddControl(new QPushButton(tr("Reset Scores"), this), 7, 129, 53, 14);
     m_pReset->setAutoDefault(false);
     connect(m_pReset, &QPushButton::clicked, this, &CBestScoresDlg::OnResetScores);
 
     auto label = [this](const QString& strText, int x, int y, int width) {
-        auto* pLabel = new QLabel(strText, this);
+        auto* pLabel = AddControl(new QLabel(strText, this), x, y, width, 10);
         pLabel->setTextFormat(Qt::PlainText);
-        pLabel->setGeometry(ToPixels(x, y, width, 10));
         return pLabel;
     };
-    const QString levels[kLevels] = {QStringLiteral("3x3"), QStringLiteral("4x4"), QStringLiteral("5x5")};
-
-    label(QStringLiteral("Number of Moves:"), 7, 21, 108);
+    // A screen reader reads each row as one line, from the holder's label.
+    auto rowPart = [label](const QString& strText, int x, int y, int width) {
+        QLabel* pLabel = label(strText, x, y, width);
+        ScreenReader::Skip(*pLabel);
+        return pLabel;
+    };
+    label(tr("Number of Moves:"), 7, 21, 108);
     for (int level = 0; level < kLevels; ++level) {
         const int y = 34 + 10 * level;
-        label(levels[level], 7, y, 19);
+        rowPart(LevelText(level), 7, y, 19);
         m_pMovesName[level] = label(QString(), 27, y, 66);
-        m_pMoves[level] = label(QString(), 96, y, 37);
+        m_pMoves[level] = rowPart(QString(), 96, y, 37);
     }
-
-    label(QStringLiteral("Time to Complete:"), 7, 70, 94);
+    label(tr("Time to Complete:"), 7, 70, 94);
     for (int level = 0; level < kLevels; ++level) {
         const int y = 83 + 10 * level;
-        label(levels[level], 7, y, 19);
+        rowPart(LevelText(level), 7, y, 19);
         m_pTimeName[level] = label(QString(), 27, y, 66);
-        m_pTime[level] = label(QString(), 96, y, 37);
+        m_pTime[level] = rowPart(QString(), 96, y, 37);
     }
 }
 
 CBestScoresDlg::~CBestScoresDlg() = default;
+
+QString CBestScoresDlg::LevelText(int nLevel)
+{
+    return QStringLiteral("%1x%1").arg(nLevel + 3);
+}
 
 void CBestScoresDlg::OnInitDialog()
 {
@@ -54,25 +58,35 @@ void CBestScoresDlg::OnInitDialog()
     OkButton()->setFocus();
 }
 
+// A name is cut to its label's width, which changes with the page's size.
+void CBestScoresDlg::LayOut()
+{
+    CTitledDlg::LayOut();
+    FillFromTable();
+}
+
 // The labels show the table itself; they are only a display.
 void CBestScoresDlg::DoDataExchange(bool bSaveAndValidate)
 {
     if (bSaveAndValidate || !m_pScoreTable)
         return;
     // A name longer than its place ends in an ellipsis rather than cut off.
-    const auto showName = [](QLabel* pLabel, const QString& strName) {
+    const auto showName = [](QLabel* pLabel, const QString& strName, const QString& strRow) {
         pLabel->setText(pLabel->fontMetrics().elidedText(strName, Qt::ElideRight, pLabel->width()));
+        pLabel->setAccessibleName(strRow);
     };
     for (int level = 0; level < kLevels; ++level) {
         int nValue{};
         QString strName;
         if (m_pScoreTable->GetMovesRecord(level, nValue, strName)) {
-            showName(m_pMovesName[level], strName);
+            const QString strRow = tr("%1, %2, %n moves", nullptr, nValue).arg(LevelText(level), strName);
+            showName(m_pMovesName[level], strName, strRow);
             m_pMoves[level]->setText(QString::number(nValue));
         }
         if (m_pScoreTable->GetTimeRecord(level, nValue, strName)) {
-            showName(m_pTimeName[level], strName);
-            m_pTime[level]->setText(QString::fromStdString(FormatElapsed(nValue)));
+            const QString strTime = QString::fromStdString(FormatElapsed(nValue));
+            showName(m_pTimeName[level], strName, tr("%1, %2, %3").arg(LevelText(level), strName, strTime));
+            m_pTime[level]->setText(strTime);
         }
     }
 }

@@ -6,7 +6,8 @@
 class QLabel;
 
 // Shows the least moves and fastest times of the three grid sizes with their
-// holders, as the table reads them from disk when the page opens, and resets them.
+// holders, as the table reads them from disk when the page opens, and resets
+// them. A screen reader reads each record as one line: "3x3, Ada, 31 moves".
 class CBestScoresDlg : public CTitledDlg
 {
     Q_OBJECT
@@ -30,8 +31,12 @@ public:
 protected:
     void OnInitDialog() override;
     void DoDataExchange(bool bSaveAndValidate) override;
+    void LayOut() override;
 
 private:
+    // "3x3", "4x4" or "5x5".
+    static QString LevelText(int nLevel);
+
     QLabel* m_pMovesName[kLevels] = {};
     QLabel* m_pMoves[kLevels] = {};
     QLabel* m_pTimeName[kLevels] = {};

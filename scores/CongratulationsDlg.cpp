@@ -1,7 +1,5 @@
 #include "scores/CongratulationsDlg.h"
 
-#include "ui/DialogUnits.h"
-
 #include <QEvent>
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -9,24 +7,19 @@
 #include <QLineEdit>
 
 CCongratulationsDlg::CCongratulationsDlg(QWidget* pParent)
-    : CTitledDlg(QStringLiteral("Congratulations"), pParent)
+    : CTitledDlg(tr("Congratulations"), pParent)
 {
-    using DialogUnits::ToPixels;
-
-    m_pName = new QLineEdit(this);
-    m_pName->setGeometry(ToPixels(19, 68, 101, 14));
+    m_pName = AddControl(new QLineEdit(this), 19, 68, 101, 14);
     m_pName->installEventFilter(this);
 
     const int tops[] = {21, 31, 41};
     for (int i = 0; i < 3; ++i) {
-        m_pLines[i] = new QLabel(this);
+        m_pLines[i] = AddControl(new QLabel(this), 7, tops[i], 126, 10);
         m_pLines[i]->setTextFormat(Qt::PlainText);
         m_pLines[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        m_pLines[i]->setGeometry(ToPixels(7, tops[i], 126, 10));
     }
 
-    auto* pPrompt = new QLabel(QStringLiteral("Please enter your name:"), this);
-    pPrompt->setGeometry(ToPixels(19, 57, 114, 10));
+    auto* pPrompt = AddControl(new QLabel(tr("Please enter your name:"), this), 19, 57, 114, 10);
     pPrompt->setBuddy(m_pName);
     m_pName->setAccessibleName(tr("Your name"));
 }
@@ -45,14 +38,14 @@ void CCongratulationsDlg::DescribeRecords(bool bMoves, bool bTime, int nMoves, c
                                           const QString& strLevel)
 {
     if (bMoves && bTime) {
-        m_strLine1 = QStringLiteral("Fastest time: ") + strTime;
-        m_strLine2 = QStringLiteral("Least moves: ") + QString::number(nMoves);
+        m_strLine1 = tr("Fastest time: %1").arg(strTime);
+        m_strLine2 = tr("Least moves: %1").arg(nMoves);
     } else if (bMoves) {
-        m_strLine2 = QStringLiteral("You used least moves, ") + QString::number(nMoves);
+        m_strLine2 = tr("You used least moves, %1").arg(nMoves);
     } else {
-        m_strLine2 = QStringLiteral("You have the fastet time of ") + strTime;
+        m_strLine2 = tr("You have the fastet time of %1").arg(strTime);
     }
-    m_strLine3 = QStringLiteral("For ") + strLevel + QStringLiteral(" level");
+    m_strLine3 = tr("For %1 level").arg(strLevel);
 }
 
 QLabel* CCongratulationsDlg::Line(int nLine) const
@@ -70,6 +63,10 @@ void CCongratulationsDlg::DoDataExchange(bool bSaveAndValidate)
     m_pLines[0]->setText(m_strLine1);
     m_pLines[1]->setText(m_strLine2);
     m_pLines[2]->setText(m_strLine3);
+    // The page opens in the name box: a screen reader tells the records with it.
+    QStringList lines = {m_strLine1, m_strLine2, m_strLine3};
+    lines.removeAll(QString());
+    m_pName->setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 // The on-screen keyboard is up while the name box has the focus.

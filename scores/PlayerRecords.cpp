@@ -6,8 +6,8 @@
 
 #include <QPushButton>
 
-CPlayerRecords::CPlayerRecords(QWidget& window, Ask ask, std::function<bool()> isEnding)
-    : m_window(window), m_ask(std::move(ask)), m_isEnding(std::move(isEnding))
+CPlayerRecords::CPlayerRecords(Ask ask, Open open)
+    : m_ask(std::move(ask)), m_open(std::move(open))
 {
 }
 
@@ -18,35 +18,35 @@ void CPlayerRecords::OnGridCompleted(const SResult& result, const CScoreTable::R
     // for the player: a display that goes away or a crash must not take the
     // record with it.
     const SRecordsBeaten beaten = m_scores.OfferResult(result.nLevel, result.nMoves, result.nSeconds, beats);
-    m_ask(QStringLiteral("Congratulations, you have successfully completed the grid in a time of %1 from %2 moves")
-              .arg(strTime)
-              .arg(result.nMoves),
-          QStringLiteral("Grid Completed"), QMessageBox::Ok, QMessageBox::NoIcon);
-    if (!beaten.Any())
-        return TellSaveFailure();
-
-    CCongratulationsDlg dlg(&m_window);
-    dlg.m_strName = CScoreTable::DefaultName();
-    dlg.DescribeRecords(beaten.bMoves, beaten.bTime, result.nMoves, strTime, result.strLevelName);
-    // When the session is ending the record is kept as Cancel would keep it.
-    if (!m_isEnding())
-        dlg.DoModal();
-    m_scores.NameRecords(dlg.m_strName);
-    TellSaveFailure();
+    const QString strText =
+        tr("Congratulations, you have successfully completed the grid in a time of %1 from %2 moves")
+            .arg(strTime)
+            .arg(result.nMoves);
+    m_ask(strText, tr("Grid Completed"), QMessageBox::Ok, QMessageBox::NoIcon, [this, beaten, result, strTime](auto) {
+        if (!beaten.Any())
+            return TellSaveFailure();
+        auto* pDlg = new CCongratulationsDlg;
+        pDlg->m_strName = CScoreTable::DefaultName();
+        pDlg->DescribeRecords(beaten.bMoves, beaten.bTime, result.nMoves, strTime, result.strLevelName);
+        m_open(pDlg, [this, pDlg](int) {
+            m_scores.NameRecords(pDlg->m_strName);
+            TellSaveFailure();
+        });
+    });
 }
 
 void CPlayerRecords::ShowBestScores()
 {
-    CBestScoresDlg dlg(&m_window);
-    dlg.m_pScoreTable = &m_scores;
+    auto* pDlg = new CBestScoresDlg;
+    pDlg->m_pScoreTable = &m_scores;
     // A reset that cannot be saved is told at once, over the page.
-    QObject::connect(dlg.ResetButton(), &QPushButton::clicked, [this] { TellSaveFailure(); });
-    dlg.DoModal();
+    QObject::connect(pDlg->ResetButton(), &QPushButton::clicked, pDlg, [this] { TellSaveFailure(); });
+    m_open(pDlg, {});
 }
 
 void CPlayerRecords::TellSaveFailure()
 {
     const QString strFailure = m_scores.TakeUntoldFailure();
-    if (!strFailure.isEmpty() && !m_isEnding())
-        m_ask(strFailure, QStringLiteral("Slydra"), QMessageBox::Ok, QMessageBox::Warning);
+    if (!strFailure.isEmpty())
+        m_ask(strFailure, tr("Slydra"), QMessageBox::Ok, QMessageBox::Warning, [](auto) {});
 }

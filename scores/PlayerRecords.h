@@ -2,19 +2,25 @@
 
 #include "scores/ScoreTable.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <functional>
 
-class QWidget;
+class CTitledDlg;
 
 // What the player sees of the records: a completed grid reported, a record
 // that fell named, the Best Scores page, and a save that failed told once.
 class CPlayerRecords
 {
+    Q_DECLARE_TR_FUNCTIONS(CPlayerRecords)
 public:
-    using Ask = std::function<QMessageBox::StandardButton(const QString& strText, const QString& strCaption,
-                                                          QMessageBox::StandardButtons buttons, QMessageBox::Icon)>;
+    using Answer = std::function<void(QMessageBox::StandardButton)>;
+    // Shows a message over the window and passes on the button that closed it.
+    using Ask = std::function<void(const QString& strText, const QString& strCaption, QMessageBox::StandardButtons,
+                                   QMessageBox::Icon, const Answer& onAnswer)>;
+    // Opens a page over the window and passes on its result when it closes.
+    using Open = std::function<void(CTitledDlg* pPage, const std::function<void(int)>& onFinished)>;
     struct SResult
     {
         int nLevel;
@@ -23,17 +29,14 @@ public:
         int nSeconds;
     };
 
-    // ask shows a message over the window; isEnding turns true when the
-    // session ends, and from then on nothing waits for the player.
-    CPlayerRecords(QWidget& window, Ask ask, std::function<bool()> isEnding);
+    CPlayerRecords(Ask ask, Open open);
 
     void OnGridCompleted(const SResult& result, const CScoreTable::RecordRule& beats);
     void ShowBestScores();
     void TellSaveFailure();
 
 private:
-    QWidget& m_window;
     Ask m_ask;
-    std::function<bool()> m_isEnding;
+    Open m_open;
     CScoreTable m_scores;
 };

@@ -48,8 +48,8 @@ def shots(out):
     # A deal never leaves the blank in the corner.
     dealt = lambda shot: shot.getpixel((200, 200)) == e2e.FACE and 'no new deal'
     e2e.settled(win, 'board-5x5-picture', dealt).save(f'{out}/board-5x5-picture.png')
-    e2e.xdo('windowmove', '--sync', win.id, 0, 0, 'windowsize', '--sync', win.id, 560, 640)
-    large = e2e.pixels({(554, 100): e2e.DARK})  # the right edge of a 550-pixel board from x 5, drawn at that size
+    e2e.xdo('windowmove', '--sync', win.id, 0, 0, 'windowsize', '--sync', win.id, 480, 588)
+    large = e2e.pixels({(479, 100): e2e.DARK})  # the right edge of the board at twice the size, drawn at that size
     e2e.settled(win, 'board-large', large).save(f'{out}/board-large.png')
 
 

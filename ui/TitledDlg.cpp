@@ -1,15 +1,17 @@
 #include "ui/TitledDlg.h"
 
 #include "ui/FittedFont.h"
-#include "ui/InWindowModal.h"
+#include "ui/ScreenReader.h"
 
-#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -27,12 +29,20 @@ double ContrastRatio(const QColor& first, const QColor& second)
     return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
 }
 
-// Pure blue on a light page; on a dark one, where it would hardly show, a
-// blue half way to white.
+// Pure blue where it reads as small text should (4.5:1); else the blue the
+// least lightened, or darkened, that does. White or black always does.
 QColor TitleColour(const QColor& background)
 {
     const QColor blue(0, 0, 255);
-    return ContrastRatio(blue, background) >= 3.0 ? blue : QColor(0x80, 0x80, 0xff);
+    for (const QColor& towards : {QColor(Qt::white), QColor(Qt::black)}) {
+        for (int nStep = 0; nStep <= 16; ++nStep) {
+            const auto mix = [nStep](int from, int to) { return from + (to - from) * nStep / 16; };
+            const QColor colour(mix(0, towards.red()), mix(0, towards.green()), mix(255, towards.blue()));
+            if (ContrastRatio(colour, background) >= 4.5)
+                return colour;
+        }
+    }
+    return blue;
 }
 
 // 9 points at the screen's vertical resolution: 12 pixels at 96 dpi.
@@ -45,66 +55,83 @@ int TitlePixelHeight(const QWidget& widget)
 } // namespace
 
 CTitledDlg::CTitledDlg(const QString& strTitle, QWidget* pParent)
-    : QDialog(pParent, Qt::Dialog | Qt::FramelessWindowHint)
+    : QWidget(pParent)
 {
-    // Over the owner's board, in its window: a window of its own could not be
-    // placed there where the display server places windows itself.
-    if (pParent)
-        CInWindowModal::Embed(*this);
     setWindowTitle(strTitle);
-    setFixedSize(kPageWidth, kPageHeight);
+    setAccessibleName(strTitle);
+    ScreenReader::SetRole(*this, QAccessible::Dialog);
+    resize(kPageWidth, kPageHeight);
     setAutoFillBackground(true);
+    if (pParent)
+        hide();
 
     m_fontTitle = QFont(QStringLiteral("Tahoma"));
     m_fontTitle.setStyleHint(QFont::SansSerif);
-    m_fontTitle.setPixelSize(TitlePixelHeight(*this));
     m_fontTitle.setBold(true);
+    m_fontTitle.setPixelSize(TitlePixelHeight(*this));
 
     m_btnCancel = new QPushButton(tr("Cancel"), this);
-    m_btnCancel->setGeometry(187, 3, 48, 20);
+    Place(m_btnCancel, QRect(187, 3, 48, 20));
     m_btnCancel->setAutoDefault(false);
-    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CTitledDlg::reject);
 
     m_btnOk = new QPushButton(tr("OK"), this);
-    m_btnOk->setGeometry(135, 3, 48, 20);
+    Place(m_btnOk, QRect(135, 3, 48, 20));
     m_btnOk->setDefault(true);
     connect(m_btnOk, &QPushButton::clicked, this, &CTitledDlg::accept);
 }
 
 CTitledDlg::~CTitledDlg() = default;
 
-int CTitledDlg::DoModal()
+void CTitledDlg::open()
 {
+    LayOut();
+    HoldOwner(true);
     OnInitDialog();
-    return parentWidget() ? CInWindowModal::Exec(*this) : exec();
+    show();
+    raise();
 }
 
 void CTitledDlg::OnInitDialog()
 {
     UpdateData(false);
-    PlaceButtonsLast();
+    OrderTabs();
 }
 
-// OK and Cancel are made before the derived dialog's controls; the page's own
-// controls come first in the tab order, and the first of them takes the focus.
-void CTitledDlg::PlaceButtonsLast()
+void CTitledDlg::accept()
 {
-    QWidget* pPrevious = nullptr;
-    QWidget* pFirst = nullptr;
-    for (QWidget* pChild : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (pChild == m_btnOk || pChild == m_btnCancel || !(pChild->focusPolicy() & Qt::TabFocus))
-            continue;
-        if (pPrevious)
-            setTabOrder(pPrevious, pChild);
-        else
-            pFirst = pChild;
-        pPrevious = pChild;
+    UpdateData(true);
+    done(Accepted);
+}
+
+void CTitledDlg::reject()
+{
+    done(Rejected);
+}
+
+void CTitledDlg::done(int nResult)
+{
+    hide();
+    HoldOwner(false);
+    emit finished(nResult);
+}
+
+// The rest of the owner's window waits for the page: its other controls, and
+// with them the keys they hold.
+void CTitledDlg::HoldOwner(bool bHold)
+{
+    for (const QPointer<QWidget>& pHeld : std::exchange(m_held, {})) {
+        if (pHeld)
+            pHeld->setEnabled(true);
     }
-    if (pPrevious)
-        setTabOrder(pPrevious, m_btnOk);
-    setTabOrder(m_btnOk, m_btnCancel);
-    if (pFirst)
-        pFirst->setFocus();
+    if (!bHold || !parentWidget())
+        return;
+    for (QWidget* pSibling : parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (pSibling != this && !pSibling->isWindow() && pSibling->isEnabled()) {
+            pSibling->setEnabled(false);
+            m_held << pSibling;
+        }
+    }
 }
 
 void CTitledDlg::DoDataExchange(bool)
@@ -115,27 +142,74 @@ void CTitledDlg::UpdateData(bool bSaveAndValidate)
 {
     DoDataExchange(bSaveAndValidate);
     if (!bSaveAndValidate)
-        FittedFont::Fit(FittedFont::TextWidgets(*this));
+        FittedFont::Fit(FittedFont::TextWidgets(*this), Scale());
 }
 
-void CTitledDlg::accept()
+void CTitledDlg::Place(QWidget* pControl, const QRect& rect)
 {
-    UpdateData(true);
-    QDialog::accept();
+    m_controls.append({pControl, rect});
+    pControl->setGeometry(Scaled(rect));
+}
+
+double CTitledDlg::Scale() const
+{
+    return width() / static_cast<double>(kPageWidth);
+}
+
+QRect CTitledDlg::Scaled(const QRect& rect) const
+{
+    const double scale = Scale();
+    const int nLeft = qRound(rect.left() * scale);
+    const int nRight = qRound((rect.right() + 1) * scale);
+    const int nTop = qRound(rect.top() * scale);
+    const int nBottom = qRound((rect.bottom() + 1) * scale);
+    const int x = isRightToLeft() ? width() - nRight : nLeft;
+    return QRect(x, nTop, nRight - nLeft, nBottom - nTop);
+}
+
+void CTitledDlg::LayOut()
+{
+    m_fontTitle.setPixelSize(qRound(TitlePixelHeight(*this) * Scale()));
+    for (const SControl& control : m_controls) {
+        control.pWidget->setGeometry(Scaled(control.rect));
+        // A label's text keeps to its side of the page, whichever way the text itself runs.
+        if (auto* pLabel = qobject_cast<QLabel*>(control.pWidget))
+            pLabel->setAlignment(QStyle::visualAlignment(layoutDirection(), pLabel->alignment()) | Qt::AlignAbsolute);
+    }
+    FittedFont::Fit(FittedFont::TextWidgets(*this), Scale());
+    update();
+}
+
+// Top to bottom, then along the row: OK and Cancel first, as they stand at the
+// top. The first control below them takes the focus.
+void CTitledDlg::OrderTabs()
+{
+    QList<SControl> order = m_controls;
+    std::stable_sort(order.begin(), order.end(), [](const SControl& a, const SControl& b) {
+        return std::pair(a.rect.top(), a.rect.left()) < std::pair(b.rect.top(), b.rect.left());
+    });
+    QWidget* pPrevious = nullptr;
+    QWidget* pFirst = nullptr;
+    for (const SControl& control : order) {
+        if (!(control.pWidget->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (pPrevious)
+            setTabOrder(pPrevious, control.pWidget);
+        if (!pFirst && control.pWidget != m_btnOk && control.pWidget != m_btnCancel)
+            pFirst = control.pWidget;
+        pPrevious = control.pWidget;
+    }
+    (pFirst ? pFirst : m_btnOk)->setFocus();
 }
 
 void CTitledDlg::DrawTitle(QPainter& painter)
 {
-    const QRect client = rect();
-    painter.fillRect(QRect(client.left(), kTitleBand, client.width(), 1), Qt::black);
-
+    painter.fillRect(Scaled(QRect(0, kTitleBand, kPageWidth, 1)), Qt::black);
     painter.setFont(m_fontTitle);
     painter.setPen(TitleColour(palette().color(backgroundRole())));
-    // Left of OK and Cancel whichever way the texts run: right to left, a
-    // right-aligned title would run under the buttons.
-    const int nRight = std::min(m_btnOk->x(), m_btnCancel->x());
-    const QRect textRect(client.left() + 5, client.top(), nRight - client.left() - 5, kTitleBand);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop, windowTitle());
+    // From the page's leading edge to OK and Cancel.
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) | Qt::AlignTop;
+    painter.drawText(Scaled(QRect(5, 0, 130, kTitleBand)), static_cast<int>(align), windowTitle());
 }
 
 void CTitledDlg::paintEvent(QPaintEvent*)
@@ -144,8 +218,19 @@ void CTitledDlg::paintEvent(QPaintEvent*)
     DrawTitle(painter);
 }
 
-void CTitledDlg::showEvent(QShowEvent* pEvent)
+void CTitledDlg::resizeEvent(QResizeEvent* pEvent)
 {
-    FittedFont::Fit(FittedFont::TextWidgets(*this));
-    QDialog::showEvent(pEvent);
+    QWidget::resizeEvent(pEvent);
+    LayOut();
+}
+
+// Escape is Cancel and Return is OK, as in any dialog; no other key goes past
+// the page to the window, where an arrow would slide a tile under it.
+void CTitledDlg::keyPressEvent(QKeyEvent* pEvent)
+{
+    if (pEvent->key() == Qt::Key_Escape)
+        reject();
+    else if (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter)
+        accept();
+    pEvent->accept();
 }

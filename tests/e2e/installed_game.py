@@ -62,6 +62,8 @@ def play():
     g, entry = win.get_geometry(), pathlib.Path(x.prefix, f'share/applications/{x.APP}.desktop').read_text()
     same('window size', (240, 294), (g.width, g.height))
     same('WM_CLASS', ('slydra', re.search('^StartupWMClass=(.*)$', entry, re.M)[1]), win.get_wm_class())
+    kind = win.get_full_property(x.dpy.intern_atom('_NET_WM_WINDOW_TYPE'), 0).value.tolist()  # a frame, no dialog
+    same('window type', [x.dpy.intern_atom("_NET_WM_WINDOW_TYPE_NORMAL")], kind)
     # Tiles end at 234, rings 5 to 1 at 235 to 239; the blank corner shows the face, tiles a border and E's blue bar.
     rings = dict(zip(range(234, 240), (FACE, DARK, FACE, WHITE, SHADOW, DARK)))
     want = {(4, 4): BLACK, (120, 100): BLUE, (120, 110): WHITE, (158, 158): FACE}
@@ -76,14 +78,14 @@ def play():
     xdo('windowfocus', '--sync', win.id, 'key', 'Left')  # the tile right of the blank, G, slides left into it
     left = settled(win, 'left-key', lambda shot: cells(shot)[6:] != [h[6], h[8], h[7]] and 'not G, blank, H below')
     moves = win_game(win, 3, h, cells(left), NAME)
-    # The record is on disk as soon as the game is won, under "Anonymous" until a name is confirmed. The low byte of
-    # its seconds (under 256) is whatever the clock counted, and is not compared.
-    want = stats_file([moves, 0, 9999, 3599, 9999, 3599], [ANON] * 3, [ANON] * 3).hex(' ')
+    # The record is on disk as soon as the game is won, under "Anonymous" until the page closes, as it does when the
+    # X server goes away. The low byte of its seconds (under 256) is whatever the clock counted, and is not compared.
+    want = lambda name: stats_file([moves, 0, 9999, 3599, 9999, 3599], [name, ANON, ANON], [name, ANON, ANON]).hex(' ')
     on_disk = lambda: (b := stats.read_bytes() if stats.exists() else bytes(8)) and (b[:4] + bytes(1) + b[5:]).hex(' ')
-    same('Stats.bin with the name being typed', want, on_disk())
+    same('Stats.bin with the name being typed', want(ANON), on_disk())
     xvfb.terminate()
     game_proc.wait(timeout=30)
-    same('Stats.bin after the X server went away', want, on_disk())
+    same('Stats.bin after the X server went away', want(NAME), on_disk())
     same('slydra --version without a display', (0, 'slydra 1.1\n', ''), run('--version'))
     same('slydra --help without a display', (0, 'Usage: slydra'), (run('--help')[0], run('--help')[1][:13]))
     same('slydra without a display: status and lines on stderr', (1, 1), (run()[0], run()[2].count('\n')))
@@ -107,7 +109,7 @@ def play():
          (moves + [9999], stats_file([0] * 6, [ANON] * 3, [ANON] * 3)[24:]),
          (list(struct.unpack('<6i', stats.read_bytes()[:24])[0::2]), stats.read_bytes()[24:]))
     game_proc, win = start_game(Dims=3, UseAnim=0)
-    xdo('windowsize', '--sync', win.id, 480, 562)  # twice the size: 154-px cells from (8, 8), 2-px rings
+    xdo('windowsize', '--sync', win.id, 480, 588)  # twice the size: 154-px cells from (8, 8), 2-px rings
     at = lambda cell: (8 + 154 * (cell % 3), 8 + 154 * (cell // 3))
     grown = pixels({(479, 100): DARK, (3, 100): WHITE})  # drawn anew at that size: rings 1 and 2 two pixels wide
     big = lambda cell: settled(win, f'big-{cell}', grown).crop((*at(cell), at(cell)[0] + 154, at(cell)[1] + 154))
@@ -119,7 +121,7 @@ def play():
     same('exit status after WM_DELETE_WINDOW at twice the size', 0, game_proc.wait(timeout=30))
     x.procs.insert(0, subprocess.Popen([x.game], env=x.env))
     g = window('--classname', 'slydra').get_geometry()
-    same('window size kept from the last run', (480, 562), (g.width, g.height))
+    same('window size kept from the last run', (480, 588), (g.width, g.height))
 
 
 if __name__ == '__main__':

@@ -1,25 +1,20 @@
 #pragma once
 
 #include "app/SlydraDlg.h"
+#include "options/OptionsDlg.h"
 #include "options/Settings.h"
 #include "render/BoardView.h"
 #include "scores/ScoreTable.h"
 #include "scores/StatsCodec.h"
 #include "tests/ZeroRandom.h"
-#include "ui/InWindowModal.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
-#include <functional>
-#include <utility>
-
 #include <sys/stat.h>
 
-// Face, shadow and dark shadow of Qt's own palette, apart from each other and from white.
+// The face colour of Qt's own palette.
 inline const QColor kFace(0xef, 0xef, 0xef);
-inline const QColor kShadow(0x9f, 0x9f, 0x9f);
-inline const QColor kDark(0x76, 0x76, 0x76);
 
 // Settings, records and prepared pictures in a private folder for the whole run; a read that
 // blocks there fails the test by its timeout.
@@ -57,33 +52,14 @@ inline void Make(const QString& path, const QString& kind, const QByteArray& byt
         file.write(bytes);
 }
 
-// The dialog above the window, or the page running in it.
-inline QWidget* ActiveModal(QWidget* pWindow) {
-    QWidget* pModal = QApplication::activeModalWidget();
-    return pWindow && (!pModal || pModal == pWindow) ? CInWindowModal::Running(*pWindow) : pModal;
-}
-
-// Runs fn on the next modal dialog or page other than pOwner once it shows, then
-// closes it if fn did not; gives up when pOwner goes.
-inline void WhenModalOpens(QObject* pOwner, std::function<void(QWidget*)> fn, int nTries = 500) {
-    QTimer::singleShot(10, pOwner, [pOwner, fn, nTries] {
-        QWidget* pModal = ActiveModal(qobject_cast<QWidget*>(pOwner));
-        if (!pModal || pModal->isHidden() || pModal == pOwner) {
-            if (nTries > 0)
-                WhenModalOpens(pOwner, fn, nTries - 1);
-            return;
-        }
-        fn(pModal);
-        if (!pModal->isHidden())
-            pModal->close();
-    });
-}
-
-// The main window with its questions answered by the test and new games
-// dealt by a generator of zeros: 3x3 deals 0 8 1 / 3 4 2 / 6 7 5.
+// The main window, shown, with its questions answered by the test and new
+// games dealt by a generator of zeros: 3x3 deals 0 8 1 / 3 4 2 / 6 7 5.
 class CTestDlg : public CSlydraDlg {
 public:
-    CTestDlg() { Game().SetRandomSource(&m_zero); }
+    CTestDlg() {
+        Game().SetRandomSource(&m_zero);
+        show();
+    }
 
     QString Label(const char* name) const { return findChild<QLabel*>(QLatin1String(name))->text(); }
     QImage Frame() { return BoardView().grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -98,13 +74,17 @@ public:
         const QPoint centre(4 + t * (nCell % n) + t / 2, 4 + t * (nCell / n) + t / 2);
         QTest::mouseClick(&BoardView(), button, {}, centre);
     }
+    // The page open over the board as the given kind, and a message or the About box over the window.
+    template <class TPage = CTitledDlg>
+    TPage* Page() { return qobject_cast<TPage*>(CSlydraDlg::Page()); }
+    QDialog* Box() { return qobject_cast<QDialog*>(QApplication::activeModalWidget()); }
     // A new game without animation on a board of that size dealt by zeros, the size taken up as Options does.
     void StartKnownGame(int nSize = 3) {
         CSettings::PutDims(nSize);
         CSettings::PutUseAnim(false);
-        const std::function<bool()> options = std::exchange(m_options, [] { return true; });
         OnOptions();
-        m_options = options;
+        Page<COptionsDlg>()->m_bChanged = true;
+        Page()->OkButton()->click();
         OnNewGame();
     }
     // The taps that bring the known game of the board's size home.
@@ -118,19 +98,15 @@ public:
     QStringList m_asked;
     QList<SStatsRecords> m_onDiskWhenAsked;
     bool m_bRealBoxes = false;
-    std::function<bool()> m_options;  // the real dialog when empty
-    int m_nOptionsRun = 0;
 
 protected:
-    QMessageBox::StandardButton MessageBox(const QString& strText, const QString& strCaption,
-                                           QMessageBox::StandardButtons buttons, QMessageBox::Icon icon) override {
+    void MessageBox(const QString& strText, const QString& strCaption, QMessageBox::StandardButtons buttons,
+                    QMessageBox::Icon icon, const Answer& onAnswer) override {
         m_asked << strCaption + QStringLiteral(": ") + strText;
         m_onDiskWhenAsked << StatsOnDisk();
-        return m_bRealBoxes ? CSlydraDlg::MessageBox(strText, strCaption, buttons, icon) : m_answer;
-    }
-    bool RunOptionsDialog() override {
-        ++m_nOptionsRun;
-        return m_options ? m_options() : CSlydraDlg::RunOptionsDialog();
+        if (m_bRealBoxes)
+            return CSlydraDlg::MessageBox(strText, strCaption, buttons, icon, onAnswer);
+        onAnswer(m_answer);
     }
 
 private:

@@ -1,11 +1,11 @@
 #include "Harness.h"
 
 #include "app/SlydraApp.h"
+#include "app/StatusRow.h"
+#include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
 
 #include <csignal>
-
-// The 3x3 records on disk, and the window that notes them whenever it shows a message.
 
 // A game as the player runs it: the commands, taps and clock, the end of a
 // game and its records, the end of the program by a signal, and a settings or
@@ -16,11 +16,7 @@ class PlayTest : public QObject {
 
     static QString State(CTestDlg& d) {
         const CBoard& board = d.Game().Board();
-        QStringList menu;
-        if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
-            for (QAction* pEntry : pMenu->actions())
-                menu << pEntry->text();
-        return QStringLiteral("%1 %2 %3, moves '%4', time '%5', slide %6, asked %7, options %8%9%10")
+        return QStringLiteral("%1 %2 %3, moves '%4', time '%5', slide %6, asked %7, page %8%9")
             .arg(board.m_nSize)
             .arg(board.IsSolved() ? "home" : "mixed")
             .arg(d.Game().IsRunning() ? "running" : "idle")
@@ -28,9 +24,8 @@ class PlayTest : public QObject {
             .arg(d.Label("time"))
             .arg(d.BoardView().IsSliding() ? "on" : "off")
             .arg(d.m_asked.size())
-            .arg(d.m_nOptionsRun)
-            .arg(d.isVisible() ? "" : ", closed")
-            .arg(menu.isEmpty() ? "" : ", menu " + menu.join(", "));
+            .arg(d.Page() ? d.Page()->windowTitle() : "none")
+            .arg(d.isVisible() ? "" : ", closed");
     }
 
     // A tile next to the blank.
@@ -40,17 +35,15 @@ class PlayTest : public QObject {
     }
 
     // Runs the player's steps: New, Options, About, Best Scores, answers,
-    // clock ticks and slide frames, taps and keys; 'c' closes the next dialog that opens, 'p' after Ctrl+Q.
+    // clock ticks and slide frames, taps and keys; 'c' closes the page or box that is open.
     static void Play(CTestDlg& d, const QString& steps) {
         const QHash<QChar, std::function<void()>> actions = {
             {'N', [&] { d.OnNewGame(); }},
             {'O', [&] { d.OnOptions(); }},
             {'A', [&] { d.OnAbout(); }},
             {'B', [&] { d.OnBestScores(); }},
-            {'c', [&] { WhenModalOpens(&d, [](QWidget*) {}); }},
-            {'p', [&] {
-                WhenModalOpens(&d, [](QWidget* pPage) { QTest::keyClick(pPage, 'q', Qt::ControlModifier); });
-            }},
+            {'c', [&] { d.Page() ? d.Page()->CancelButton()->click() : d.Box()->reject(); }},
+            {'X', [&] { d.Page<CBestScoresDlg>()->ResetButton()->click(); }},
             {'K', [&] { d.StartKnownGame(); }},
             {'W', [&] { d.Win(); }},
             {'i', [&] { d.Game().StopClock(); }},
@@ -62,15 +55,17 @@ class PlayTest : public QObject {
             {'s', [&] { d.BoardView().SlideFrame(); }},
             {'m', [&] { d.Tap(CellNearBlank(d)); }},
             {'r', [&] { d.Tap(CellNearBlank(d), Qt::RightButton); }},
-            {'e', [&] { QTest::keyClick(&d, Qt::Key_Escape); }},
         };
-        // Keys go where the focus is: to the board.
+        // Keys go where the focus is: to the board, or into the page.
         const QHash<QChar, QKeyCombination> keys = {
             {'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'^', Qt::Key_Up}, {'v', Qt::Key_Down}, {'2', Qt::Key_F2},
-            {'+', Qt::CTRL | Qt::Key_N}, {'q', Qt::CTRL | Qt::Key_Q}, {'M', Qt::Key_F10}, {'T', Qt::ALT | Qt::Key_T}};
-        for (const QChar step : steps)
-            keys.contains(step) ? QTest::keyClick(&d.BoardView(), keys[step].key(), keys[step].keyboardModifiers())
+            {'+', Qt::CTRL | Qt::Key_N}, {'q', Qt::CTRL | Qt::Key_Q}, {'e', Qt::Key_Escape}, {'R', Qt::Key_Return},
+            {'\t', Qt::Key_Tab}};
+        for (const QChar step : steps) {
+            QWidget* pFocus = d.focusWidget() ? d.focusWidget() : &d.BoardView();
+            keys.contains(step) ? QTest::keyClick(pFocus, keys[step].key(), keys[step].keyboardModifiers())
                                 : actions[step]();
+        }
     }
 
 private slots:
@@ -80,42 +75,38 @@ private slots:
     void commands_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("state");
-        const QString home = QStringLiteral("4 home idle, moves '0', time '00m00s', slide off, asked 0, options ");
+        const QString home = QStringLiteral("4 home idle, moves '0', time '00m00s', slide off, asked 0, page ");
         const QString fresh = QStringLiteral("4 mixed running, moves '0', time '00m00s', slide off, asked ");
         const QString moved = QStringLiteral("4 mixed running, moves '1', time '00m00s', slide ");
         const QString twoMoves = QStringLiteral("4 mixed running, moves '2', time '00m00s', slide ");
-        const QString idle = QStringLiteral("4 mixed idle, moves '0', time '00m00s', slide off, asked 0, options ");
-        QTest::newRow("start") << "" << home + "0";
-        QTest::newRow("idle taps slide uncounted") << "m" << idle + "0";
-        QTest::newRow("the right button slides nothing") << "r" << home + "0";
-        QTest::newRow("Escape leaves the window open") << "e" << home + "0";
-        QTest::newRow("Ctrl+N") << "+" << fresh + "0, options 0";
-        QTest::newRow("F2 during a game") << "Nm2" << fresh + "1, options 0";
-        QTest::newRow("Ctrl+Q on a page") << "pB" << home + "0";
-        QTest::newRow("Ctrl+Q closes a game") << "Nq" << fresh + "0, options 0, closed";
-        QTest::newRow("F10 opens Game") << "M" << home + "0, menu &New\tCtrl+N; F2";
-        QTest::newRow("Alt+T opens Tools") << "T" << home + "0, menu &About, &Best Scores..., &Options...";
-        QTest::newRow("New, answered No") << "NmnN" << moved + "off, asked 1, options 0";
-        QTest::newRow("New, answered Yes") << "NmyN" << fresh + "1, options 0";
-        QTest::newRow("Options, answered No") << "NmnO" << moved + "off, asked 1, options 0";
+        const QString idle = QStringLiteral("4 mixed idle, moves '0', time '00m00s', slide off, asked 0, page ");
+        QTest::newRow("start") << "" << home + "none";
+        QTest::newRow("idle taps slide uncounted") << "m" << idle + "none";
+        QTest::newRow("the right button slides nothing") << "r" << home + "none";
+        QTest::newRow("Escape leaves the window open") << "e" << home + "none";
+        QTest::newRow("Ctrl+N") << "+" << fresh + "0, page none";
+        QTest::newRow("F2 during a game") << "Nm2" << fresh + "1, page none";
+        QTest::newRow("Ctrl+Q closes a game") << "Nq" << fresh + "0, page none, closed";
+        QTest::newRow("New, answered No") << "NmnN" << moved + "off, asked 1, page none";
+        QTest::newRow("New, answered Yes") << "NmyN" << fresh + "1, page none";
+        QTest::newRow("Options, answered No") << "NmnO" << moved + "off, asked 1, page none";
         QTest::newRow("Options, answered Yes") << "NmtyO"
-            << "4 home idle, moves '0', time '00m00s', slide off, asked 1, options 1";
-        QTest::newRow("Options when idle") << "mO" << home + "1";
-        QTest::newRow("About and Best Scores") << "NcAcBt"
-            << "4 mixed running, moves '0', time '00m01s', slide off, asked 0, options 0";
-        QTest::newRow("a tap during a slide") << "Namm" << moved + "on, asked 0, options 0";
-        QTest::newRow("a slide after an animated one") << "Namssssfm" << twoMoves + "off, asked 0, options 0";
-        QTest::newRow("a slide's last frame") << "Namssssm" << twoMoves + "on, asked 0, options 0";
-        QTest::newRow("after a win, idle") << "KcWmN"
-            << "3 mixed running, moves '0', time '00m00s', slide off, asked 1, options 1";
+            << "4 home idle, moves '0', time '00m00s', slide off, asked 1, page Options";
+        QTest::newRow("Options when idle; the page holds taps and keys") << "mOm<2+q" << home + "Options";
+        QTest::newRow("Escape and Return close a page") << "OeBR" << home + "none";
+        QTest::newRow("About and Best Scores") << "NAcBct"
+            << "4 mixed running, moves '0', time '00m01s', slide off, asked 0, page none";
+        QTest::newRow("a tap during a slide") << "Namm" << moved + "on, asked 0, page none";
+        QTest::newRow("a slide after an animated one") << "Namssssfm" << twoMoves + "off, asked 0, page none";
+        QTest::newRow("a slide's last frame") << "Namssssm" << twoMoves + "on, asked 0, page none";
+        QTest::newRow("after a win, idle") << "KWcmN"
+            << "3 mixed running, moves '0', time '00m00s', slide off, asked 1, page none";
     }
 
     void commands() {
         QFETCH(QString, steps);
         CSettings::PutUseAnim(false);
         CTestDlg d;
-        d.m_options = [] { return false; };
-        d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         Play(d, steps);
         QTEST(State(d), "state");
@@ -139,7 +130,7 @@ private slots:
         QTest::newRow("a key during a slide") << "Ka<^" << left << one;
         QTest::newRow("a key after a slide") << "Ka<ssss^t" << "Board: A, B, C; D, E, blank; G, H, F"
                                              << "Moves 2, Time 00m01s, record 0";
-        QTest::newRow("keys that win, then one more") << "Kc<^^>" << "Board: A, B, C; D, E, F; G, blank, H"
+        QTest::newRow("keys that win, then one more") << "K<^^c>" << "Board: A, B, C; D, E, F; G, blank, H"
                                                       << "Moves 3, Time 00m00s, record 3";
     }
 
@@ -147,10 +138,77 @@ private slots:
         QFETCH(QString, steps);
         CTestDlg d;
         Play(d, steps);
-        QCOMPARE(QAccessible::queryAccessibleInterface(&d.BoardView())->role(), QAccessible::Grouping);
         QTEST(d.Spoken(&d.BoardView()) + ": " + d.BoardText(), "board");
-        const QString labels = d.Spoken(d.findChild<QLabel*>("moves")) + ", " + d.Spoken(d.findChild<QLabel*>("time"));
-        QTEST(labels + QStringLiteral(", record %1").arg(StatsOnDisk().leastMoves[0]), "labels");
+        QStringList labels;  // as a screen reader reads the row under the board
+        QAccessibleInterface* pRow = QAccessible::queryAccessibleInterface(d.findChild<CStatusRow*>());
+        for (int i = 0; i < pRow->childCount(); ++i)
+            labels << pRow->child(i)->text(QAccessible::Name);
+        QTEST(labels.join(", ") + QStringLiteral(", record %1").arg(StatsOnDisk().leastMoves[0]), "labels");
+    }
+
+    // A role and name, what is read with it, and what is read inside, as a screen reader walks the tree.
+    static QString Read(QAccessibleInterface& node) {
+        static const QHash<int, QString> roles = {
+            {QAccessible::Window, "frame"}, {QAccessible::Dialog, "dialog"}, {QAccessible::Grouping, "group"},
+            {QAccessible::StatusBar, "status bar"}, {QAccessible::StaticText, "label"},
+            {QAccessible::MenuBar, "menu bar"}, {QAccessible::MenuItem, "item"}, {QAccessible::PopupMenu, "menu"},
+            {QAccessible::PushButton, "button"}, {QAccessible::EditableText, "text"},
+            {QAccessible::CheckBox, "check box"}, {QAccessible::ComboBox, "combo box"}, {QAccessible::List, "list"},
+            {QAccessible::ListItem, "item"}};
+        QString read = roles.value(node.role(), "other") + " " + node.text(QAccessible::Name);
+        for (const QAccessible::Text text : {QAccessible::Description, QAccessible::Accelerator})
+            read += node.text(text).isEmpty() ? "" : " (" + node.text(text) + ")";
+        QStringList inside;
+        for (int i = 0; i < node.childCount(); ++i)
+            inside << Read(*node.child(i));
+        return inside.isEmpty() ? read : read + " [" + inside.join(", ") + "]";
+    }
+
+    // The window is a frame; each page a dialog named by its title and read
+    // top to bottom, a record as one line, the records that fell with the name
+    // box; menu entries named without their keys, which they give apart. Tab
+    // runs through a page top to bottom, left to right, from the control that
+    // has the focus when it opens.
+    void screenReader_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("read");
+        const QString menus = "menu bar  [item Game (Alt+G) [menu  [item New (Ctrl+N)]], item Tools (Alt+T) [menu  ["
+                              "item About (Alt+A), item Best Scores... (Alt+B), item Options... (Alt+O)]]]";
+        QTest::newRow("the window") << "" << "frame Slydra [group Board (A, B, C, D; E, F, G, H; I, J, K, L; M, N, O, "
+            "blank), status bar  [label Moves 0, label Time 00m00s], " + menus + "] | least 3x3 moves on disk: 31 "
+            "| tab:";
+        const auto scores = [](const QString& first) {
+            return "dialog Best Scores [button OK (Enter), button Cancel, label Number of Moves:, label 3x3, " + first
+                 + ", label 4x4, Anonymous, 9999 moves, label 5x5, Anonymous, 9999 moves, label Time to Complete:, "
+                   "label 3x3, Anonymous, 59m59s, label 4x4, Anonymous, 59m59s, label 5x5, Anonymous, 59m59s, button "
+                   "Reset Scores] | least 3x3 moves on disk: ";
+        };
+        const QString scoresTabs = " | tab: OK, Cancel, Reset Scores, OK, Cancel, Reset Scores, OK, Cancel";
+        QTest::newRow("Best Scores") << "B" << scores("Åsa, 31 moves") + "31" + scoresTabs;
+        QTest::newRow("Reset Scores") << "BX" << scores("Anonymous, 9999 moves") + "9999" + scoresTabs;
+        QTest::newRow("Options") << "O" << "dialog Options [button OK (Enter), button Cancel, combo box 4x4 (Down) "
+            "[list  [item 3x3, item 4x4, item 5x5]], label Grid Size: , check box Animation, group Picture, check box "
+            "Use, text Picture file, button Choose the picture file] | least 3x3 moves on disk: 31 | tab: 4x4, "
+            "Animation, Use, Picture file, Choose the picture file, OK, Cancel, 4x4";
+        QTest::newRow("Congratulations") << "KW" << "dialog Congratulations [button OK (Enter), button Cancel, label "
+            "Fastest time: 00m00s, label Least moves: 3, label For 3x3 level, label Please enter your name:, text Your "
+            "name (Fastest time: 00m00s\nLeast moves: 3\nFor 3x3 level)] | least 3x3 moves on disk: 3 | tab: Your "
+            "name, OK, Cancel, Your name, OK, Cancel, Your name, OK";
+    }
+
+    void screenReader() {
+        QFETCH(QString, steps);
+        const QString anon = QStringLiteral("Anonymous");
+        const SStatsRecords records{{31, 9999, 9999}, {3599, 3599, 3599}, {"Åsa", anon, anon}, {anon, anon, anon}};
+        Make(CScoreTable::DefaultPath(), "", CStatsCodec::Encode(records));
+        CTestDlg d;
+        Play(d, steps);
+        QWidget* pRead = d.Page() ? static_cast<QWidget*>(d.Page()) : &d;
+        QString read = Read(*QAccessible::queryAccessibleInterface(pRead));
+        read += QStringLiteral(" | least 3x3 moves on disk: %1 | tab:").arg(StatsOnDisk().leastMoves[0]);
+        for (int i = 0; d.Page() && i < 8; ++i, Play(d, "\t"))
+            read += (i ? ", " : " ") + d.Spoken(d.focusWidget()).trimmed();
+        QTEST(read, "read");
     }
 
     // A known game won in 40 seconds against the records on disk; the table
@@ -196,15 +254,14 @@ private slots:
         d.StartKnownGame(size);
         for (int i = 0; i < 40; ++i)
             d.Game().Tick();
+        d.Win();
         QStringList shown;
-        WhenModalOpens(&d, [&](QWidget* pModal) {
-            auto* pDlg = qobject_cast<CCongratulationsDlg*>(pModal);
+        if (auto* pDlg = d.Page<CCongratulationsDlg>()) {
             shown << pDlg->Line(1)->text() << pDlg->Line(2)->text() << pDlg->Line(3)->text();
             QCOMPARE(pDlg->NameBox()->selectedText(), QStringLiteral("Anonymous"));
             pDlg->NameBox()->setText(typed);
             (typed.isNull() ? pDlg->CancelButton() : pDlg->OkButton())->click();
-        });
-        d.Win();
+        }
         const QString message = QStringLiteral("Grid Completed: Congratulations, you have successfully "
                                                "completed the grid in a time of 00m40s from %1 moves");
         QCOMPARE(d.m_asked, QStringList{message.arg(moves)});
@@ -228,7 +285,7 @@ private slots:
         {
             CTestDlg d;
             d.StartKnownGame();
-            Play(d, "cW");
+            Play(d, "Wc");
             QCOMPARE(d.m_asked.mid(1), QStringList("Slydra: The records could not be saved to " + folder
                                                    + "/Stats.bin: its folder cannot be created. Slydra will try again "
                                                      "when a record changes and when it closes."));
@@ -246,8 +303,8 @@ private slots:
         QCOMPARE(d.Label("moves"), QStringLiteral("2"));
     }
 
-    // One signal, whatever is open: the dialogs close, none opens on the
-    // way out, the window closes, and a game won just before keeps its record.
+    // One signal, whatever is open: the window closes, a page as by OK, none
+    // opens on the way out, and a game won just before keeps its record.
     void signalEndsTheProgram_data() {
         QTest::addColumn<int>("signal");
         QTest::addColumn<QString>("steps");
@@ -272,21 +329,22 @@ private slots:
         QStringList seen;
         QTimer watch;
         watch.callOnTimeout([&] {
-            QWidget* pModal = ActiveModal(&d);
-            if (!pModal || pModal == &d || !pModal->isVisible() || seen.value(seen.size() - 1) == pModal->windowTitle())
+            QWidget* pOpen = d.Page() ? static_cast<QWidget*>(d.Page()) : d.Box();
+            if (!pOpen || seen.value(seen.size() - 1) == pOpen->windowTitle())
                 return;
-            seen << pModal->windowTitle();
+            seen << pOpen->windowTitle();
             if (seen.size() < shown.size())
-                return static_cast<QDialog*>(pModal)->accept();
-            if (auto* pName = pModal->findChild<QLineEdit*>())
+                return qobject_cast<QDialog*>(pOpen)->accept();
+            if (auto* pName = pOpen->findChild<QLineEdit*>())
                 pName->setText(QStringLiteral("Ada"));
             ::raise(signal);
         });
         watch.start(5);
         QTimer::singleShot(0, &d, [&] { Play(d, steps); });
-        QTimer::singleShot(20000, &d, &QDialog::reject);
+        QTimer::singleShot(20000, &d, &QWidget::close);
         CSlydraApp::RunMainWindow(d);
         QCOMPARE(seen, shown);
+        QVERIFY(!d.Page() && !d.Box());
         QTEST(StatsOnDisk().movesName[0], "holder");
     }
 };

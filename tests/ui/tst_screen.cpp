@@ -37,6 +37,16 @@ class ScreenTest : public QObject {
         return cut;
     }
 
+    // The bounding rectangle of the pixels that are ink.
+    static QRect Ink(const QImage& image, const std::function<bool(const QColor&)>& isInk) {
+        QRect ink;
+        for (int i = 0; i < image.width() * image.height(); ++i) {
+            if (isInk(image.pixelColor(i % image.width(), i / image.width())))
+                ink |= QRect(i % image.width(), i / image.width(), 1, 1);
+        }
+        return ink;
+    }
+
     // The contrast ratio of the lightest pixel of the area to its darkest.
     static double Contrast(const QImage& image, const QRect& area) {
         const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
@@ -55,20 +65,19 @@ private slots:
 
     // The 4x4 board in home order as the window grows, as looks/board-WxH.png shows it: rings two pixels wide at
     // twice and at 1.5 times the size, four-pixel lines between the tiles, the client centred in a wide window.
-    // The labels and a page are centred over the client; a tap lands on the cell drawn under it.
+    // The menu bar grows with the client; a tap lands on the cell drawn under it.
     void sizes_data() {
         QTest::addColumn<QSize>("window");
-        QTest::addColumn<QPoint>("moves");  // where the move count's label sits
-        QTest::addColumn<QPoint>("page");  // where the Best Scores page sits
+        QTest::addColumn<QRect>("bar");  // the menu bar, and its font's height in pixels
         QTest::addColumn<Points>("taps");
         QTest::addColumn<QList<int>>("blanks");  // the blank's cell after each tap
-        QTest::newRow("240 x 294") << QSize(240, 294) << QPoint(45, 245) << QPoint(0, 0)
+        QTest::newRow("240 x 294") << QSize(240, 294) << QRect(0, 268, 240, 26)
                                    << Points{{178, 200}, {177, 200}, {150, 177}} << QList<int>{15, 14, 10};
-        QTest::newRow("480 x 562") << QSize(480, 562) << QPoint(90, 490) << QPoint(120, 134)
+        QTest::newRow("480 x 588") << QSize(480, 588) << QRect(0, 536, 480, 52)
                                    << Points{{356, 414}, {355, 414}, {240, 355}} << QList<int>{15, 14, 10};
-        QTest::newRow("360 x 428") << QSize(360, 428) << QPoint(68, 368) << QPoint(60, 67)
+        QTest::newRow("360 x 441") << QSize(360, 441) << QRect(0, 402, 360, 39)
                                    << Points{{266, 300}, {265, 300}, {200, 265}} << QList<int>{15, 14, 10};
-        QTest::newRow("600 x 294") << QSize(600, 294) << QPoint(225, 245) << QPoint(180, 0)
+        QTest::newRow("600 x 294") << QSize(600, 294) << QRect(0, 268, 600, 26)
                                    << Points{{179, 200}, {358, 200}, {357, 200}} << QList<int>{15, 15, 14};
     }
 
@@ -77,23 +86,77 @@ private slots:
         QFETCH(Points, taps);
         CSettings::PutUseAnim(false);
         CTestDlg d;
-        d.show();
         d.resize(window);
         const QString drawn = QStringLiteral(SLYDRA_LOOKS "/board-%1x%2.png").arg(window.width()).arg(window.height());
         if (qEnvironmentVariableIsSet("SLYDRA_NEW_LOOKS"))
             d.Frame().save(drawn);
         QVERIFY2(d.Frame() == QImage(drawn).convertToFormat(QImage::Format_RGB32), qPrintable(drawn));
-        QTEST(d.findChild<QLabel*>("moves")->mapTo(&d, QPoint()), "moves");
-        QPoint page;
-        WhenModalOpens(&d, [&](QWidget* pPage) { page = pPage->mapTo(&d, QPoint()); });
-        d.OnBestScores();
-        QTEST(page, "page");
+        QTEST(d.findChild<QMenuBar*>()->geometry(), "bar");
         QList<int> blanks;
         for (const QPoint& tap : taps) {
             QTest::mouseClick(&d.BoardView(), Qt::LeftButton, {}, tap);
             blanks << d.BlankCell();
         }
         QTEST(blanks, "blanks");
+    }
+
+    // Options over the window covers the board's client and grows with it, its controls, title and texts together;
+    // right to left it mirrors whole, and so does the row of labels.
+    void pages_data() {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<bool>("reverse");
+        QTest::addColumn<QRect>("page");
+        QTest::addColumn<QList<QRect>>("controls");  // OK, Cancel, the Grid Size box and "..."
+        QTest::addColumn<QRect>("title");  // where its ink lies
+        QTest::addColumn<QRect>("caption");  // "Moves", in the window
+        QTest::addColumn<int>("gap");  // the blank columns between "Moves" and its count
+        QTest::addColumn<double>("points");  // the texts' size
+        QTest::newRow("240 x 294") << QSize(240, 294) << false << QRect(0, 0, 240, 268)
+            << QList<QRect>{{135, 3, 48, 20}, {187, 3, 48, 20}, {74, 34, 60, 23}, {192, 124, 24, 22}}
+            << QRect(6, 1, 50, 13) << QRect(5, 245, 40, 16) << 2 << 9.0;
+        QTest::newRow("240 x 294, right to left") << QSize(240, 294) << true << QRect(0, 0, 240, 268)
+            << QList<QRect>{{57, 3, 48, 20}, {5, 3, 48, 20}, {106, 34, 60, 23}, {24, 124, 24, 22}}
+            << QRect(184, 1, 50, 13) << QRect(195, 245, 40, 16) << 2 << 9.0;
+        QTest::newRow("480 x 588") << QSize(480, 588) << false << QRect(0, 0, 480, 536)
+            << QList<QRect>{{270, 6, 96, 40}, {374, 6, 96, 40}, {148, 68, 120, 46}, {384, 248, 48, 44}}
+            << QRect(12, 3, 101, 24) << QRect(10, 490, 80, 32) << 8 << 18.0;
+        QTest::newRow("480 x 588, right to left") << QSize(480, 588) << true << QRect(0, 0, 480, 536)
+            << QList<QRect>{{114, 6, 96, 40}, {10, 6, 96, 40}, {212, 68, 120, 46}, {48, 248, 48, 44}}
+            << QRect(367, 3, 101, 24) << QRect(390, 490, 80, 32) << 9 << 18.0;
+        QTest::newRow("600 x 400") << QSize(600, 400) << false << QRect(136, 0, 327, 365)
+            << QList<QRect>{{320, 4, 65, 27}, {391, 4, 65, 27}, {237, 46, 82, 32}, {398, 169, 32, 30}}
+            << QRect(8, 3, 68, 15) << QRect(143, 334, 54, 22) << 4 << 12.2625;
+    }
+
+    void pages() {
+        QFETCH(QSize, window);
+        QFETCH(bool, reverse);
+        QApplication::setLayoutDirection(reverse ? Qt::RightToLeft : Qt::LeftToRight);
+        CTestDlg d;
+        d.resize(window);
+        QLabel* pCaption = d.findChildren<QLabel*>().value(0);
+        const QRect caption(pCaption->mapTo(&d, QPoint()), pCaption->size());
+        QTEST(caption, "caption");
+        QLabel* pCount = d.findChild<QLabel*>("moves");
+        const QRect count(pCount->mapTo(&d, QPoint()), pCount->size());
+        const auto isText = [](const QColor& c) { return c != kFace; };
+        const QRect ink[] = {Ink(d.grab(caption).toImage(), isText).translated(caption.topLeft()),
+                             Ink(d.grab(count).toImage(), isText).translated(count.topLeft())};
+        QTEST(std::max(ink[1].left() - ink[0].right(), ink[0].left() - ink[1].right()) - 1, "gap");
+        d.OnOptions();
+        auto* pPage = d.Page<COptionsDlg>();
+        QTEST(pPage->geometry(), "page");
+        QList<QRect> controls;
+        for (QWidget* pControl : QList<QWidget*>{pPage->OkButton(), pPage->CancelButton(), pPage->GridSizeBox(),
+                                                 pPage->findChildren<QPushButton*>().value(2)})
+            controls << QRect(pControl->mapTo(&d, QPoint()), pControl->size());
+        QTEST(controls, "controls");
+        QTEST(Ink(pPage->grab().toImage(), [](const QColor& c) { return c == QColor(0, 0, 255); }), "title");
+        QTEST(pPage->OkButton()->font().pointSizeF(), "points");
+        // The board keeps its places.
+        const QString drawn = QStringLiteral(SLYDRA_LOOKS "/board-%1x%2.png").arg(window.width()).arg(window.height());
+        QVERIFY(!QFile::exists(drawn) || d.Frame() == QImage(drawn).convertToFormat(QImage::Format_RGB32));
+        QApplication::setLayoutDirection(Qt::LeftToRight);
     }
 
     // Each frame puts the tile where the player sees it move; the last one
@@ -166,14 +229,17 @@ private slots:
             cut << Unreadable(*pPage);
             looks[looks.isEmpty() ? 2 : looks.lastKey() + 1] = pPage->grab().toImage();
             const bool bOverWindow = pPage->mapToGlobal(QPoint()) == d.mapToGlobal(QPoint());
-            QVERIFY(!qobject_cast<CTitledDlg*>(pPage) || bOverWindow || !pPage->isVisible());
+            QVERIFY(!qobject_cast<CTitledDlg*>(pPage) || bOverWindow);
         };
-        WhenModalOpens(&d, check);
         d.OnAbout();
-        WhenModalOpens(&d, check);
+        check(d.Box());
+        d.Box()->reject();
         d.OnOptions();
-        WhenModalOpens(&d, check);
+        check(d.Page());
+        d.Page()->CancelButton()->click();
         d.OnBestScores();
+        check(d.Page());
+        d.Page()->CancelButton()->click();
         // A 4x4 game won in 9999 moves and an hour: back and forth along the top row, then home.
         d.StartKnownGame(4);
         for (int i = 0; i < 9992; ++i)
@@ -191,8 +257,8 @@ private slots:
         looks[1] = congratulations.grab().toImage();
         cut << Unreadable(congratulations);
         d.m_bRealBoxes = true;
-        WhenModalOpens(&d, check);
         d.OnGridCompleted();
+        check(d.Box());
         QApplication::setFont(QFont());
         QCOMPARE(cut, QStringList());
         QCOMPARE(looks.size(), 6);
@@ -205,8 +271,8 @@ private slots:
         }
     }
 
-    // Under a dark palette the labels stand out from the face by 4.5:1 and a
-    // page's title by 3:1, by the pixels drawn; under the light one the looks hold.
+    // Under a dark palette the labels and a page's title stand out by 4.5:1,
+    // by the pixels drawn; under the light one the looks hold.
     void darkPalette() {
         const QPalette light = QApplication::palette();
         QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
@@ -215,23 +281,7 @@ private slots:
         const QImage page = COptionsDlg(&d).grab().toImage();
         QApplication::setPalette(light);
         QCOMPARE_GE(Contrast(window, QRect(5, 245, 195, 16)), 4.5);
-        QCOMPARE_GE(Contrast(page, QRect(5, 0, 125, 26)), 3.0);
-    }
-
-    // Right to left, the board and its labels are drawn and tapped as left to
-    // right, and each page's title shows whole in the band left of OK, as left to right.
-    void rightToLeft() {
-        QList<QImage> shown[2];
-        const QRect band(0, 0, 135, 26);
-        for (const bool bReverse : {false, true}) {
-            QApplication::setLayoutDirection(bReverse ? Qt::RightToLeft : Qt::LeftToRight);
-            CTestDlg d;
-            d.Tap(14);
-            shown[bReverse] << d.grab(QRect(0, 0, 240, 268)).toImage() << COptionsDlg(&d).grab(band).toImage();
-            shown[bReverse] << CBestScoresDlg(&d).grab(band).toImage() << CCongratulationsDlg(&d).grab(band).toImage();
-        }
-        QApplication::setLayoutDirection(Qt::LeftToRight);
-        QCOMPARE(shown[true], shown[false]);
+        QCOMPARE_GE(Contrast(page, QRect(5, 0, 125, 26)), 4.5);
     }
 
     // The Options page shows the stored options and stores each change at
@@ -246,7 +296,7 @@ private slots:
         QTest::newRow("3x3, then Cancel") << "" << "3c" << "4x4 1 1 '' | 3 1 1 '' changed";
         QTest::newRow("Animation twice") << "" << "aak" << "4x4 1 1 '' | 4 1 1 '' changed";
         QTest::newRow("Use off") << "" << "uk" << "4x4 1 1 '' | 4 1 0 '' changed";
-        QTest::newRow("a picture") << "" << "bc" << "4x4 1 1 '' | 4 1 1 '/me/cat.gif' changed";
+        QTest::newRow("a picture") << "" << "bc" << "4x4 1 1 '' | 4 1 1 '/me/cat.gif' changed, told why";
     }
 
     void options() {
@@ -259,64 +309,30 @@ private slots:
             CSettings::PutUsePic(v[2] == "1");
             CSettings::PutLocation(v.value(3));
         }
-        struct CPicking : COptionsDlg {
-            QString ChoosePictureFile() override { return QStringLiteral("/me/cat.gif"); }
-            void Warn(const QString&) override {}
-        } dlg;
-        QString seen;
-        QObject scope;
-        WhenModalOpens(&scope, [&](QWidget*) {
-            seen = QStringLiteral("%1 %2 %3 '%4' | ").arg(dlg.GridSizeBox()->currentText()).arg(
-                dlg.AnimationBox()->isChecked()).arg(dlg.UsePictureBox()->isChecked()).arg(dlg.PathBox()->text());
-            const QMap<QChar, QAbstractButton*> buttons{{'a', dlg.AnimationBox()}, {'u', dlg.UsePictureBox()},
-                                                        {'b', dlg.findChildren<QPushButton*>().value(2)},
-                                                        {'k', dlg.OkButton()}, {'c', dlg.CancelButton()}};
-            for (const QChar click : clicks) {
-                if (click == '3') {
-                    dlg.GridSizeBox()->setCurrentIndex(0);
-                    emit dlg.GridSizeBox()->activated(0);
-                } else {
-                    buttons[click]->click();
-                }
+        COptionsDlg dlg;
+        dlg.open();
+        QString seen = QStringLiteral("%1 %2 %3 '%4' | ").arg(dlg.GridSizeBox()->currentText()).arg(
+            dlg.AnimationBox()->isChecked()).arg(dlg.UsePictureBox()->isChecked()).arg(dlg.PathBox()->text());
+        const QMap<QChar, QAbstractButton*> buttons{{'a', dlg.AnimationBox()}, {'u', dlg.UsePictureBox()},
+                                                    {'b', dlg.findChildren<QPushButton*>().value(2)},
+                                                    {'k', dlg.OkButton()}, {'c', dlg.CancelButton()}};
+        for (const QChar click : clicks) {
+            if (click == '3') {
+                dlg.GridSizeBox()->setCurrentIndex(0);
+                emit dlg.GridSizeBox()->activated(0);
+                continue;
             }
-        });
-        dlg.DoModal();
+            buttons[click]->click();
+            // The chooser, opened over the page, picks a file that is no picture.
+            if (auto* pChooser = dlg.findChild<QFileDialog*>(); pChooser && pChooser->isVisible()) {
+                emit pChooser->fileSelected(QStringLiteral("/me/cat.gif"));
+                pChooser->reject();
+            }
+        }
         seen += QStringLiteral("%1 %2 %3 '%4' %5").arg(CSettings::GetDims()).arg(CSettings::GetUseAnim()).arg(
             CSettings::GetUsePic()).arg(CSettings::GetLocation(), dlg.m_bChanged ? "changed" : "unchanged");
+        seen += dlg.findChild<QMessageBox*>() ? ", told why" : "";
         QTEST(seen, "shownThenStored");
-    }
-
-    // Best Scores opens on OK, shows the table, and resets it on disk at once.
-    void bestScores() {
-        CScoreTable table;
-        table.SetMovesRecord(1, 12, QStringLiteral("Ada"));
-        table.SetTimeRecord(2, 3725, QString());
-        CBestScoresDlg dlg;
-        dlg.m_pScoreTable = &table;
-        QStringList texts;
-        const auto read = [&] {
-            for (int i = 0; i < 3; ++i) {
-                const QStringList row = {dlg.MovesNameLabel(i)->text(), dlg.MovesLabel(i)->text(),
-                                         dlg.TimeNameLabel(i)->text(), dlg.TimeLabel(i)->text()};
-                texts << row.join(' ');
-            }
-        };
-        QObject scope;
-        QWidget* pFocus = nullptr;
-        WhenModalOpens(&scope, [&](QWidget*) {
-            pFocus = dlg.focusWidget();
-            read();
-            dlg.ResetButton()->click();
-            read();
-            dlg.CancelButton()->click();
-        });
-        dlg.DoModal();
-        QCOMPARE(pFocus, dlg.OkButton());
-        const QString fresh = QStringLiteral("Anonymous 9999 Anonymous 59m59s");
-        const QStringList shown = {fresh, "Ada 12 Anonymous 59m59s", "Anonymous 9999  01h02m05s", fresh, fresh, fresh};
-        QCOMPARE(texts, shown);
-        QCOMPARE(StatsOnDisk().leastMoves[1], 9999);
-        QCOMPARE(StatsOnDisk().timeName[2], QStringLiteral("Anonymous"));
     }
 };
 

@@ -55,7 +55,7 @@ int CSlydraApp::RunMainWindow(CSlydraDlg& dlg, CTerminationSignals* pTermination
     Q_UNUSED(nHooked)
     g_pRunning = &dlg;
     dlg.show();
-    exec();
+    QApplication::exec();
     g_pRunning = nullptr;
     return 0;
 }

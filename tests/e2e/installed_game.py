@@ -61,9 +61,9 @@ def play():
     game_proc, win = start_game(Dims=3, UseAnim=0)
     g, entry = win.get_geometry(), pathlib.Path(x.prefix, f'share/applications/{x.APP}.desktop').read_text()
     same('window size', (240, 294), (g.width, g.height))
-    same('WM_CLASS', ('slydra', re.search('^StartupWMClass=(.*)$', entry, re.M)[1]), win.get_wm_class())
     kind = win.get_full_property(x.dpy.intern_atom('_NET_WM_WINDOW_TYPE'), 0).value.tolist()  # a frame, no dialog
-    same('window type', [x.dpy.intern_atom("_NET_WM_WINDOW_TYPE_NORMAL")], kind)
+    same('WM_CLASS and window type', (('slydra', re.search('^StartupWMClass=(.*)$', entry, re.M)[1]),
+                                      [x.dpy.intern_atom('_NET_WM_WINDOW_TYPE_NORMAL')]), (win.get_wm_class(), kind))
     # Tiles end at 234, rings 5 to 1 at 235 to 239; the blank corner shows the face, tiles a border and E's blue bar.
     rings = dict(zip(range(234, 240), (FACE, DARK, FACE, WHITE, SHADOW, DARK)))
     want = {(4, 4): BLACK, (120, 100): BLUE, (120, 110): WHITE, (158, 158): FACE}

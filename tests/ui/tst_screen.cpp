@@ -117,9 +117,6 @@ private slots:
         QTest::newRow("240 x 294, right to left") << QSize(240, 294) << true << QRect(0, 0, 240, 268)
             << QList<QRect>{{57, 3, 48, 20}, {5, 3, 48, 20}, {106, 34, 60, 23}, {24, 124, 24, 22}}
             << QRect(184, 1, 50, 13) << QRect(195, 245, 40, 16) << 2 << 9.0;
-        QTest::newRow("480 x 588") << QSize(480, 588) << false << QRect(0, 0, 480, 536)
-            << QList<QRect>{{270, 6, 96, 40}, {374, 6, 96, 40}, {148, 68, 120, 46}, {384, 248, 48, 44}}
-            << QRect(12, 3, 101, 24) << QRect(10, 490, 80, 32) << 8 << 18.0;
         QTest::newRow("480 x 588, right to left") << QSize(480, 588) << true << QRect(0, 0, 480, 536)
             << QList<QRect>{{114, 6, 96, 40}, {10, 6, 96, 40}, {212, 68, 120, 46}, {48, 248, 48, 44}}
             << QRect(367, 3, 101, 24) << QRect(390, 490, 80, 32) << 9 << 18.0;
@@ -225,21 +222,15 @@ private slots:
         CTestDlg d;
         QStringList cut;
         QMap<int, QImage> looks;  // the window, Congratulations, About, Options, Best Scores, the completion message
-        const auto check = [&](QWidget* pPage) {
-            cut << Unreadable(*pPage);
-            looks[looks.isEmpty() ? 2 : looks.lastKey() + 1] = pPage->grab().toImage();
-            const bool bOverWindow = pPage->mapToGlobal(QPoint()) == d.mapToGlobal(QPoint());
-            QVERIFY(!qobject_cast<CTitledDlg*>(pPage) || bOverWindow);
+        const auto check = [&](QWidget* pShown) {
+            cut << Unreadable(*pShown);
+            looks[looks.isEmpty() ? 2 : looks.lastKey() + 1] = pShown->grab().toImage();
         };
-        d.OnAbout();
-        check(d.Box());
-        d.Box()->reject();
-        d.OnOptions();
-        check(d.Page());
-        d.Page()->CancelButton()->click();
-        d.OnBestScores();
-        check(d.Page());
-        d.Page()->CancelButton()->click();
+        for (const auto open : {&CSlydraDlg::OnAbout, &CSlydraDlg::OnOptions, &CSlydraDlg::OnBestScores}) {
+            (d.*open)();
+            check(d.Page() ? static_cast<QWidget*>(d.Page()) : d.Box());
+            d.Page() ? d.Page()->reject() : d.Box()->reject();
+        }
         // A 4x4 game won in 9999 moves and an hour: back and forth along the top row, then home.
         d.StartKnownGame(4);
         for (int i = 0; i < 9992; ++i)

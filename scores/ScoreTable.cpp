@@ -2,7 +2,6 @@
 
 #include "scores/StatsFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -94,8 +93,8 @@ QString CScoreTable::TakeUntoldFailure()
     if (!m_bUntold)
         return QString();
     m_bUntold = false;
-    return QCoreApplication::translate("CScoreTable", "The records could not be saved to %1: %2. Slydra will try "
-                                                      "again when a record changes and when it closes.")
+    return tr("The records could not be saved to %1: %2. Slydra will try again when a record changes and when it "
+              "closes.")
         .arg(QDir::toNativeSeparators(m_strPath), m_strReason);
 }
 

@@ -3,6 +3,7 @@
 #include "scores/RecordSetters.h"
 #include "scores/StatsCodec.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -26,6 +27,8 @@ struct SRecordsBeaten
 // made, and written with the next change or when the table is destroyed.
 class CScoreTable
 {
+    Q_DECLARE_TR_FUNCTIONS(CScoreTable)
+
 public:
     static constexpr int kLevels = SStatsRecords::kLevels;
     static constexpr int kDefaultMoves = 9999;

@@ -1,6 +1,5 @@
 #include "scores/StatsFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,11 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-QString Tr(const char* strText)
-{
-    return QCoreApplication::translate("CStatsFile", strText);
-}
 
 // What stands at the path, seen without opening it or following a link.
 fs::file_type Look(const QString& strPath)
@@ -34,15 +28,15 @@ QString Obstacle(const QString& strPath)
     case fs::file_type::regular:
         return QString();
     case fs::file_type::directory:
-        return Tr("%1 is in the way (a folder)").arg(QDir::toNativeSeparators(strPath));
+        return CStatsFile::tr("%1 is in the way (a folder)").arg(QDir::toNativeSeparators(strPath));
     case fs::file_type::symlink:
-        return Tr("%1 is in the way (a symbolic link)").arg(QDir::toNativeSeparators(strPath));
+        return CStatsFile::tr("%1 is in the way (a symbolic link)").arg(QDir::toNativeSeparators(strPath));
     case fs::file_type::fifo:
-        return Tr("%1 is in the way (a named pipe)").arg(QDir::toNativeSeparators(strPath));
+        return CStatsFile::tr("%1 is in the way (a named pipe)").arg(QDir::toNativeSeparators(strPath));
     case fs::file_type::socket:
-        return Tr("%1 is in the way (a socket)").arg(QDir::toNativeSeparators(strPath));
+        return CStatsFile::tr("%1 is in the way (a socket)").arg(QDir::toNativeSeparators(strPath));
     default:
-        return Tr("%1 is in the way (a device)").arg(QDir::toNativeSeparators(strPath));
+        return CStatsFile::tr("%1 is in the way (a device)").arg(QDir::toNativeSeparators(strPath));
     }
 }
 
@@ -79,7 +73,7 @@ void CStatsFile::Read()
     }
     // Only a regular file: a FIFO would block the start, a device never end.
     if (!info.isFile()) {
-        Fail(Tr("it is not a regular file, so it is not replaced"));
+        Fail(tr("it is not a regular file, so it is not replaced"));
         return;
     }
     QFile file(m_strPath);
@@ -89,7 +83,7 @@ void CStatsFile::Read()
         m_bytes = file.read(kMaxFileBytes + 1);
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         m_bytes.clear();
-        Fail(Tr("it cannot be read (%1), so it is not replaced").arg(file.errorString()));
+        Fail(tr("it cannot be read (%1), so it is not replaced").arg(file.errorString()));
         return;
     }
     if (m_bytes.size() <= kMaxFileBytes)
@@ -111,19 +105,19 @@ void CStatsFile::ReadSetters()
 bool CStatsFile::Lock()
 {
     if (m_strPath.isEmpty())
-        return Fail(Tr("there is no data folder"));
+        return Fail(tr("there is no data folder"));
     // A fresh machine has no data folder yet.
     if (!QDir().mkpath(QFileInfo(m_strPath).absolutePath()))
-        return Fail(Tr("its folder cannot be created"));
+        return Fail(tr("its folder cannot be created"));
     if (!ClearLockPaths())
         return false;
     if (m_lock.tryLock(kLockWaitMs))
         return true;
     if (m_lock.error() == QLockFile::LockFailedError)
-        return Fail(Tr("another Slydra holds its lock"));
+        return Fail(tr("another Slydra holds its lock"));
     if (m_lock.error() == QLockFile::PermissionError)
-        return Fail(Tr("its folder cannot be written"));
-    return Fail(Tr("its lock file cannot be made"));
+        return Fail(tr("its folder cannot be written"));
+    return Fail(tr("its lock file cannot be made"));
 }
 
 // QLockFile opens the file it finds at its path, to learn who holds it and
@@ -136,9 +130,9 @@ bool CStatsFile::Lock()
 bool CStatsFile::ClearLockPaths()
 {
     QStringList chain;
-    for (QString strPath = m_lock.fileName(); Look(strPath) == fs::file_type::regular; strPath += ".rmlock")
+    for (QString strPath = m_lock.fileName(); Look(strPath) == fs::file_type::regular; strPath += QStringLiteral(".rmlock"))
         chain.prepend(strPath);
-    const QString strObstacle = Obstacle(chain.isEmpty() ? m_lock.fileName() : chain.front() + ".rmlock");
+    const QString strObstacle = Obstacle(chain.isEmpty() ? m_lock.fileName() : chain.front() + QStringLiteral(".rmlock"));
     if (!strObstacle.isEmpty())
         return Fail(strObstacle);
     for (const QString& strPath : chain) {
@@ -158,7 +152,7 @@ bool CStatsFile::Write(const QByteArray& bytes, const SRecordSetters& setters)
         const QString strBad = m_strPath + QStringLiteral(".bad");
         QFile::remove(strBad);
         if (!QFile::rename(m_strPath, strBad))
-            return Fail(Tr("it is damaged and cannot be kept as %1").arg(QDir::toNativeSeparators(strBad)));
+            return Fail(tr("it is damaged and cannot be kept as %1").arg(QDir::toNativeSeparators(strBad)));
     }
     // Written beside the old file and renamed over it on commit, so a write
     // that fails part way, or a game killed while writing, leaves the previous

@@ -3,6 +3,7 @@
 #include "scores/RecordSetters.h"
 #include "scores/StatsCodec.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
 
 // Stats.bin on disk, with the file of the games that set its records beside
@@ -11,6 +12,8 @@
 // beside them, which every running Slydra shares, from its read to its write.
 class CStatsFile
 {
+    Q_DECLARE_TR_FUNCTIONS(CStatsFile)
+
 public:
     enum class EState { Absent, Good, Malformed, Unreadable };
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <tuple>
 
@@ -95,5 +96,16 @@ TEST(Scramble, EveryDealCanBeSolvedAndIsNotSolvedYet) {
                 sum += letters[j] < letters[i] ? 1 : 0;
         EXPECT_EQ(sum % 2, 0) << letters;
         EXPECT_FALSE(board.IsSolved()) << letters;
+    }
+}
+
+// The runtime's generator deals the numbers of srand and rand, on a state of its own.
+TEST(Scramble, TheRuntimeGeneratorDealsWhatSrandAndRandDeal) {
+    CRuntimeRandom random;
+    for (unsigned int nSeed : {0u, 1u, 4242u}) {
+        random.Seed(nSeed);
+        std::srand(nSeed);
+        for (int i = 0; i < 1000; ++i)
+            ASSERT_EQ(random.Next(), std::rand()) << "seed " << nSeed << ", number " << i;
     }
 }

@@ -4,7 +4,6 @@
 
 CGame::CGame(QObject* pParent)
     : QObject(pParent)
-    , m_tick(&TickCount)
 {
     m_clock.setInterval(kClockPeriodMs);
     m_clock.setTimerType(Qt::PreciseTimer);
@@ -31,7 +30,7 @@ void CGame::SetSize(int nSize)
 void CGame::StartNewGame()
 {
     m_board.Reset();
-    m_board.Scramble(*m_pRandom, m_tick());
+    m_board.Scramble(*m_pRandom, TickCount());
     SetCounters(0, 0);
     // The clock starts with the game, not with its first move.
     m_clock.start();

@@ -8,8 +8,6 @@
 #include <QString>
 #include <QTimer>
 
-#include <cstdint>
-#include <functional>
 #include <optional>
 
 // One tile that moved into the blank: from the tapped cell to the blank's old cell.
@@ -53,7 +51,6 @@ public:
     QString LevelName() const;
 
     void SetRandomSource(CRandomSource* pRandom) { m_pRandom = pRandom; }
-    void SetTickSource(std::function<std::uint32_t()> tick) { m_tick = std::move(tick); }
 
     // A new board of that size in home order, 4x4 for a size outside 3..5; the game ends.
     void SetSize(int nSize);
@@ -87,5 +84,4 @@ private:
     QTimer m_clock;
     CRuntimeRandom m_runtimeRandom;
     CRandomSource* m_pRandom = &m_runtimeRandom;
-    std::function<std::uint32_t()> m_tick;
 };

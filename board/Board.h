@@ -12,7 +12,6 @@ public:
     static constexpr int kScrambleSteps = 8013;
 
     CBoard();
-    virtual ~CBoard() = default;
 
     void SetSize(int nSize);
     void Reset();

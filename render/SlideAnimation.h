@@ -19,7 +19,6 @@ public:
     };
 
     CSlideAnimation() = default;
-    virtual ~CSlideAnimation() = default;
 
     void Begin(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate);
     // Counts the next frame and returns its geometry for tile size nTileSize.

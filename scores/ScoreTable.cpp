@@ -29,7 +29,8 @@ CScoreTable::CScoreTable(const QString& strPath)
 CScoreTable::~CScoreTable()
 {
     if (!SaveStats())
-        qWarning("Slydra: the records could not be saved to %s", qUtf8Printable(m_strFailure));
+        qWarning("Slydra: the records could not be saved to %s: %s", qUtf8Printable(m_strPath),
+                 qUtf8Printable(m_strReason));
 }
 
 SStatsRecords CScoreTable::Defaults()
@@ -52,11 +53,13 @@ bool CScoreTable::NeedsWrite(CStatsFile& file)
 {
     file.Read();
     m_records = file.Records().value_or(Defaults());
+    m_setters = file.Setters();
     for (const Change& change : m_pending)
-        change(m_records);
+        change(m_records, m_setters);
     if (file.State() == CStatsFile::EState::Unreadable)
         return !m_pending.empty();
-    return file.State() != CStatsFile::EState::Good || file.Bytes() != CStatsCodec::Encode(m_records);
+    return file.State() != CStatsFile::EState::Good || file.Bytes() != CStatsCodec::Encode(m_records)
+           || file.Setters() != m_setters;
 }
 
 bool CScoreTable::SaveStats()
@@ -66,7 +69,7 @@ bool CScoreTable::SaveStats()
     if (!NeedsWrite(file))
         return Saved();
     // Read again under the lock: another window may have written meanwhile.
-    if (file.Lock() && (!NeedsWrite(file) || file.Write(CStatsCodec::Encode(m_records))))
+    if (file.Lock() && (!NeedsWrite(file) || file.Write(CStatsCodec::Encode(m_records), m_setters)))
         return Saved();
     return Failed(file.Error());
 }
@@ -80,7 +83,7 @@ bool CScoreTable::Saved()
 
 bool CScoreTable::Failed(const QString& strReason)
 {
-    m_strFailure = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_strPath), strReason);
+    m_strReason = strReason;
     m_bUntold = true;
     return false;
 }
@@ -90,13 +93,14 @@ QString CScoreTable::TakeUntoldFailure()
     if (!m_bUntold)
         return QString();
     m_bUntold = false;
-    return QStringLiteral("The records could not be saved to ") + m_strFailure
-           + QStringLiteral(". Slydra will try again when a record changes and when it closes.");
+    return tr("The records could not be saved to %1: %2. Slydra will try again when a record changes and when it "
+              "closes.")
+        .arg(QDir::toNativeSeparators(m_strPath), m_strReason);
 }
 
 void CScoreTable::Apply(Change change)
 {
-    change(m_records);
+    change(m_records, m_setters);
     m_pending.push_back(std::move(change));
 }
 
@@ -110,7 +114,10 @@ void CScoreTable::SetDefaults()
 {
     // Nothing made before a reset outlives it.
     m_pending.clear();
-    Apply([](SStatsRecords& records) { records = Defaults(); });
+    Apply([](SStatsRecords& records, SRecordSetters& setters) {
+        records = Defaults();
+        setters = SRecordSetters();
+    });
 }
 
 bool CScoreTable::GetMovesRecord(int nLevel, int& nMoves, QString& strName) const
@@ -135,9 +142,10 @@ void CScoreTable::SetMovesRecord(int nLevel, int nMoves, const QString& strName)
 {
     if (!IsLevel(nLevel))
         return;
-    Apply([=](SStatsRecords& records) {
+    Apply([=](SStatsRecords& records, SRecordSetters& setters) {
         records.leastMoves[nLevel] = nMoves;
         records.movesName[nLevel] = strName;
+        setters.games[SRecordSetters::MovesSlot(nLevel)].clear();
     });
 }
 
@@ -145,21 +153,22 @@ void CScoreTable::SetTimeRecord(int nLevel, int nSeconds, const QString& strName
 {
     if (!IsLevel(nLevel))
         return;
-    Apply([=](SStatsRecords& records) {
+    Apply([=](SStatsRecords& records, SRecordSetters& setters) {
         records.fastestTime[nLevel] = nSeconds;
         records.timeName[nLevel] = strName;
+        setters.games[SRecordSetters::TimeSlot(nLevel)].clear();
     });
 }
 
 SRecordsBeaten CScoreTable::OfferResult(int nLevel, int nMoves, int nSeconds, const RecordRule& beats)
 {
-    m_offer = SOffer{nLevel, nMoves, nSeconds};
+    m_offer = SOffer{SRecordSetters::NewGame(), nLevel, nMoves, nSeconds};
     if (!IsLevel(nLevel))
         return {};
     // Filled in again each time the change meets the records on disk; what
     // counts is the meeting of the save that ends here.
     const auto fallen = std::make_shared<SOffer>(m_offer);
-    Commit([fallen, beats](SStatsRecords& records) {
+    Commit([fallen, beats](SStatsRecords& records, SRecordSetters& setters) {
         const int level = fallen->nLevel;
         const SRecordsBeaten beaten =
             beats(fallen->nMoves, fallen->nSeconds, records.leastMoves[level], records.fastestTime[level]);
@@ -168,10 +177,12 @@ SRecordsBeaten CScoreTable::OfferResult(int nLevel, int nMoves, int nSeconds, co
         if (fallen->bMoves) {
             records.leastMoves[level] = fallen->nMoves;
             records.movesName[level] = DefaultName();
+            setters.games[SRecordSetters::MovesSlot(level)] = fallen->game;
         }
         if (fallen->bTime) {
             records.fastestTime[level] = fallen->nSeconds;
             records.timeName[level] = DefaultName();
+            setters.games[SRecordSetters::TimeSlot(level)] = fallen->game;
         }
     });
     m_offer = *fallen;
@@ -184,11 +195,11 @@ bool CScoreTable::NameRecords(const QString& strName)
     m_offer = SOffer();
     if (!IsLevel(offer.nLevel))
         return true;
-    return Commit([offer, strName](SStatsRecords& records) {
+    return Commit([offer, strName](SStatsRecords& records, SRecordSetters& setters) {
         const int level = offer.nLevel;
-        if (offer.bMoves && records.leastMoves[level] == offer.nMoves && records.movesName[level] == DefaultName())
+        if (setters.games[SRecordSetters::MovesSlot(level)] == offer.game)
             records.movesName[level] = strName;
-        if (offer.bTime && records.fastestTime[level] == offer.nSeconds && records.timeName[level] == DefaultName())
+        if (setters.games[SRecordSetters::TimeSlot(level)] == offer.game)
             records.timeName[level] = strName;
     });
 }

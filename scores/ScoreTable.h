@@ -1,7 +1,9 @@
 #pragma once
 
+#include "scores/RecordSetters.h"
 #include "scores/StatsCodec.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -25,6 +27,8 @@ struct SRecordsBeaten
 // made, and written with the next change or when the table is destroyed.
 class CScoreTable
 {
+    Q_DECLARE_TR_FUNCTIONS(CScoreTable)
+
 public:
     static constexpr int kLevels = SStatsRecords::kLevels;
     static constexpr int kDefaultMoves = 9999;
@@ -34,7 +38,7 @@ public:
     static QString DefaultPath();
 
     explicit CScoreTable(const QString& strPath = DefaultPath());
-    virtual ~CScoreTable();
+    ~CScoreTable();
     CScoreTable(const CScoreTable&) = delete;
     CScoreTable& operator=(const CScoreTable&) = delete;
 
@@ -56,10 +60,11 @@ public:
     using RecordRule = std::function<SRecordsBeaten(int nMoves, int nSeconds, int nLeastMoves, int nFastestTime)>;
 
     // A won game against the records on disk: each record it beats is saved
-    // at once, held by "Anonymous".
+    // at once, held by "Anonymous" and marked as this game's.
     SRecordsBeaten OfferResult(int nLevel, int nMoves, int nSeconds, const RecordRule& beats);
-    // Gives the records the last OfferResult set to strName, where the disk
-    // still holds them: a record beaten or reset meanwhile stays as it is.
+    // Gives the records the last OfferResult set to strName, where they are
+    // still that game's: a record beaten, reset or set anew meanwhile, by
+    // any game, stays as it is.
     bool NameRecords(const QString& strName);
 
     // The message for the player about the last save, when it failed and
@@ -67,9 +72,10 @@ public:
     QString TakeUntoldFailure();
 
 private:
-    using Change = std::function<void(SStatsRecords&)>;
+    using Change = std::function<void(SStatsRecords&, SRecordSetters&)>;
     struct SOffer
     {
+        QByteArray game;
         int nLevel = -1;
         int nMoves{};
         int nSeconds{};
@@ -90,8 +96,9 @@ private:
 
     QString m_strPath;
     SStatsRecords m_records;
+    SRecordSetters m_setters;
     std::vector<Change> m_pending;
     SOffer m_offer;
-    QString m_strFailure;
+    QString m_strReason;
     bool m_bUntold = false;
 };

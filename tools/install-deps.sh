@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets, its xcb/offscreen plugins, the GL headers Qt6Gui's CMake package asks for
   qt6-image-formats-plugins libpng-dev     # pictures: Qt's WebP and TIFF readers; libpng, which reads a PNG's top rows alone
   libgtest-dev googletest                  # core tests
+  clang libclang-rt-14-dev                 # the fuzz targets: clang with its libFuzzer
   xvfb xdotool python3-xlib python3-pil    # the real-window test: drive, grab and read the window
   imagemagick                              # pictures for the README and the benchmarks
   fonts-dejavu-core                        # a font, so labels and menus render text

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Slydra as a Debian user gets it: builds a Release tree in build/release, makes
+# Slydra as a Debian user gets it: builds the release preset in build/release, makes
 # the Debian package with CPack, checks the desktop entry, the AppStream
 # metadata, the icons and the manual page in it, installs it with apt, plays
 # the installed /usr/bin/slydra under Xvfb with the end-to-end test
 # (tests/e2e/installed_game.py), and removes the package again. tools/test.sh
-# runs it last.
+# runs it last, as the CTest test "package" (tools/package-check.sh --when-asked).
 #
 # It installs and removes the package "slydra", replacing one installed before.
 # SLYDRA_PACKAGE_CHECK=0 skips it.
@@ -17,6 +17,11 @@ start=$SECONDS
 say() { echo "package-check: $*"; }
 fail() { echo "package-check: FAIL: $*" >&2; exit 1; }
 
+# As the CTest test "package" it runs only when asked, and tells CTest it was skipped otherwise.
+if [ "${1:-}" = --when-asked ] && [ "${SLYDRA_PACKAGE_CHECK:-}" != 1 ]; then
+  say "skipped: it installs a system package, so it runs only with SLYDRA_PACKAGE_CHECK=1"
+  exit 77
+fi
 if [ "${SLYDRA_PACKAGE_CHECK:-1}" = 0 ]; then
   say "skipped (SLYDRA_PACKAGE_CHECK=0)"
   exit 0
@@ -36,9 +41,7 @@ mkdir -p "$build"
 log="$build/package.log"
 say "building the Release tree and the package in $build"
 rm -f "$build"/slydra_*.deb
-if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSLYDRA_TESTS=OFF \
-       && cmake --build "$build" --parallel 2 \
-       && (cd "$build" && cpack -G DEB); } >"$log" 2>&1; then
+if ! { cmake --preset release && cmake --build --preset release && (cd "$build" && cpack -G DEB); } >"$log" 2>&1; then
   tail -n 40 "$log" >&2
   fail "the build or cpack failed; the full log is $log"
 fi

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Slydra (Release) into build/release and
-# starts the game.
+# Installs what is missing, builds Slydra (the release preset of
+# CMakePresets.json) into build/release and starts the game.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 build=build/release
@@ -14,8 +14,7 @@ fi
 echo "play.sh: building Slydra in $build"
 mkdir -p "$build"
 log="$build/build.log"
-if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSLYDRA_TESTS=OFF \
-       && cmake --build "$build" --parallel 2; } >"$log" 2>&1; then
+if ! { cmake --preset release && cmake --build --preset release; } >"$log" 2>&1; then
   tail -n 40 "$log" >&2
   echo "play.sh: the build failed; the full log is $log" >&2
   exit 1

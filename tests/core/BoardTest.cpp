@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -21,33 +21,37 @@ struct CExampleRandom : CRandomSource {
     }
 };
 
-// 3x3 boards as nine digits, cell 0 first, 8 the blank.
-std::vector<int> Cells(const std::string& digits) {
-    std::vector<int> cells;
-    for (char digit : digits)
-        cells.push_back(digit - '0');
-    return cells;
+// The board as a player reads its letters, row by row; the last letter (I, P
+// or Y) is the blank.
+std::string Letters(const CBoard& board) {
+    std::string letters;
+    for (int cell = 0; cell < board.m_nSize * board.m_nSize; ++cell)
+        letters += static_cast<char>('A' + board.GetAt(cell / board.m_nSize, cell % board.m_nSize));
+    return letters;
 }
 
 } // namespace
 
-// Slides in each direction from each side of the grid, and taps that move nothing, off the grid too.
+// Taps on a 3x3 board in home order (ABCDEFGHI, I the blank), each a row and
+// a column (- for -1): slides each way, from the top and left edges too, and a
+// last tap that moves nothing: a tile not beside the blank, diagonal to it,
+// the blank itself, the cell before it across a row's end, cells off the grid
+// beside it.
 TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank) {
-    const std::tuple<std::string, int, int, std::string> table[] = {
-        {"012385674", 0, 1, "082315674"}, {"012385674", 1, 0, "012835674"}, {"012385674", 1, 2, "012358674"},
-        {"012385674", 2, 1, "012375684"}, {"012345678", 2, 1, "012345687"}, {"012345678", 1, 2, "012348675"},
-        {"812345670", 0, 1, "182345670"}, {"812345670", 1, 0, "312845670"}, {"012345687", 2, 2, "012345678"},
-        {"012345678", 0, 0, "012345678"}, {"012345678", 2, 2, "012345678"}, {"012385674", 0, 0, "012385674"},
-        {"012845673", 0, 2, "012845673"},
-        {"012345678", 2, 3, "012345678"}, {"012345678", 3, 2, "012345678"}, {"812345670", -1, 0, "812345670"},
-        {"812345670", 0, -1, "812345670"},
+    const std::pair<std::string, std::string> table[] = {
+        {"12", "ABCDEIGHF"},          {"21", "ABCDEFGIH"},          {"12 22", "ABCDEFGHI"},
+        {"21 22", "ABCDEFGHI"},       {"12 11 10", "ABCIDEGHF"},    {"12 02 01 00 10", "DABIECGHF"},
+        {"12 02 01 00 01", "AIBDECGHF"},                            {"00", "ABCDEFGHI"},
+        {"11", "ABCDEFGHI"},          {"22", "ABCDEFGHI"},          {"12 11 10 02", "ABCIDEGHF"},
+        {"23", "ABCDEFGHI"},          {"32", "ABCDEFGHI"},          {"12 02 01 00 -0", "IABDECGHF"},
+        {"12 02 01 00 0-", "IABDECGHF"},
     };
-    CBoard board;
-    for (const auto& [before, row, col, after] : table) {
-        board.m_cells = Cells(before);
-        EXPECT_EQ(board.Move(row, col), before != after) << before;
-        EXPECT_EQ(board.m_cells, Cells(after)) << before << " tap " << row << "," << col;
-        EXPECT_EQ(board.IsSolved(), after == "012345678") << after;
+    for (const auto& [taps, after] : table) {
+        CBoard board;
+        for (std::size_t i = 0; i < taps.size(); i += 3)
+            board.Move(taps[i] == '-' ? -1 : taps[i] - '0', taps[i + 1] == '-' ? -1 : taps[i + 1] - '0');
+        EXPECT_EQ(Letters(board), after) << taps;
+        EXPECT_EQ(board.IsSolved(), after == "ABCDEFGHI") << taps;
     }
 }
 
@@ -57,21 +61,51 @@ TEST(Board, MoveSlidesOnlyATileThatSharesAnEdgeWithTheBlank) {
 TEST(Scramble, InjectedGeneratorsDealTheKnownBoards) {
     CZeroRandom zeros;
     CExampleRandom example;
-    const std::tuple<CRandomSource*, int, std::vector<int>> table[] = {
-        {&zeros, 3, {0, 8, 1, 3, 4, 2, 6, 7, 5}},
-        {&zeros, 4, {1, 15, 2, 3, 0, 5, 6, 7, 4, 9, 10, 11, 8, 12, 13, 14}},
-        {&zeros, 5, {0, 1, 2, 24, 4, 5, 6, 7, 3, 9, 10, 11, 12, 8, 13, 15, 16, 17, 18, 14, 20, 21, 22, 23, 19}},
-        {&example, 3, {3, 0, 7, 8, 1, 2, 6, 4, 5}},
-        {&example, 4, {5, 13, 9, 3, 15, 2, 8, 7, 10, 6, 12, 4, 1, 11, 0, 14}},
-        {&example, 5, {15, 0, 13, 21, 12, 24, 8, 1, 2, 19, 17, 5, 6, 22, 23, 3, 9, 20, 10, 11, 16, 14, 4, 18, 7}},
+    const std::tuple<CRandomSource*, int, std::string> table[] = {
+        {&zeros, 3, "AIBDECGHF"},                 {&example, 3, "DAHIBCGEF"},
+        {&zeros, 4, "BPCDAFGHEJKLIMNO"},          {&example, 4, "FNJDPCIHKGMEBLAO"},
+        {&zeros, 5, "ABCYEFGHDJKLMINPQRSOUVWXT"}, {&example, 5, "PANVMYIBCTRFGWXDJUKLQOESH"},
     };
     CBoard board;
-    for (const auto& [pRandom, nSize, cells] : table) {
+    for (const auto& [pRandom, nSize, letters] : table) {
         board.SetSize(nSize);
         board.Scramble(*pRandom, 1);
-        EXPECT_EQ(board.m_cells, cells);
+        EXPECT_EQ(Letters(board), letters);
         board.Scramble(*pRandom, 2);
         board.Scramble(*pRandom, 1);
-        EXPECT_EQ(board.m_cells, cells);
+        EXPECT_EQ(Letters(board), letters);
+    }
+}
+
+// Every deal of the runtime's generator, for a hundred seeds at each size,
+// can be solved and is not solved yet. Solvable by the puzzle's parity rule: the
+// pairs of tiles out of order (the blank left out), and on a grid of even size
+// the blank's row counted from 1, add up to an even number, as they do in home
+// order, and no slide changes that sum's parity.
+TEST(Scramble, EveryDealCanBeSolvedAndIsNotSolvedYet) {
+    CRuntimeRandom random;
+    CBoard board;
+    for (int nDeal = 0; nDeal < 300; ++nDeal) {
+        board.SetSize(3 + nDeal % 3);
+        board.Scramble(random, static_cast<unsigned int>(nDeal));
+        const std::string letters = Letters(board);
+        const std::size_t blank = letters.find(static_cast<char>('A' + board.m_nBlank));
+        int sum = board.m_nSize % 2 == 0 ? static_cast<int>(blank) / board.m_nSize + 1 : 0;
+        for (std::size_t i = 0; i < letters.size(); ++i)
+            for (std::size_t j = i + 1; j < letters.size() && i != blank; ++j)
+                sum += letters[j] < letters[i] ? 1 : 0;
+        EXPECT_EQ(sum % 2, 0) << letters;
+        EXPECT_FALSE(board.IsSolved()) << letters;
+    }
+}
+
+// The runtime's generator deals the numbers of srand and rand, on a state of its own.
+TEST(Scramble, TheRuntimeGeneratorDealsWhatSrandAndRandDeal) {
+    CRuntimeRandom random;
+    for (unsigned int nSeed : {0u, 1u, 4242u}) {
+        random.Seed(nSeed);
+        std::srand(nSeed);
+        for (int i = 0; i < 1000; ++i)
+            ASSERT_EQ(random.Next(), std::rand()) << "seed " << nSeed << ", number " << i;
     }
 }

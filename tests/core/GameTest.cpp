@@ -23,13 +23,12 @@ struct CKnownGame {
             else if (step == 'T')
                 game.Tick();
             else
-                lastMove = game.MoveTile((step - '0') / 3, (step - '0') % 3);
+                game.MoveTile((step - '0') / 3, (step - '0') % 3);
         }
     }
 
     CZeroRandom zeros;
     CGame game;
-    std::optional<STileMove> lastMove;
 };
 
 } // namespace

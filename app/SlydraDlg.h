@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Game.h"
+#include "render/PictureResult.h"
 #include "scores/PlayerRecords.h"
 
 #include <QDialog>
@@ -33,6 +34,8 @@ public:
     void OnArrowKey(EDirection direction);
     bool ConfirmResign();
     void OnGridCompleted();
+    // A picture that cannot be shown: the tiles show letters, and the player is told why.
+    void OnPictureNotShown(const QString& strPath, EPictureFault eFault);
     // Ends the program in order from wherever it waits: every dialog above the
     // window closes (a page as by OK, so a name typed so far counts), none
     // opens any more, and the window closes.

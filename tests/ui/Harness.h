@@ -86,7 +86,11 @@ public:
     CTestDlg() { Game().SetRandomSource(&m_zero); }
 
     QString Label(const char* name) const { return findChild<QLabel*>(QLatin1String(name))->text(); }
-    QImage Frame() { return BoardView().grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // The board once the picture it waits for is ready (prepared off this thread) or found not to be.
+    QImage Frame() {
+        static_cast<void>(QTest::qWaitFor([this] { return !BoardView().IsPreparing(); }, 20000));
+        return BoardView().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
     // What a screen reader reads of a widget, and of the board's tiles.
     QString Spoken(QWidget* pWidget) { return QAccessible::queryAccessibleInterface(pWidget)->text(QAccessible::Name); }
     QString BoardText() { return QAccessible::queryAccessibleInterface(&BoardView())->text(QAccessible::Description); }

@@ -54,7 +54,8 @@ EPictureFault UnknownContent(const QString& strPath)
 
 // What can be told before any pixel is decoded. The MNG reader builds its
 // frames in memory of its own, beyond the decode limit, whatever size the file
-// declares; a progressive JPEG holds the coefficients of the whole picture.
+// declares; a progressive JPEG's decoder holds the coefficients of the whole
+// picture, which a header of a few bytes can make gigabytes.
 EPictureFault Check(QImageReader& reader, CPictureFile& file, const QString& strPath)
 {
     const QByteArray format = reader.format();
@@ -66,6 +67,9 @@ EPictureFault Check(QImageReader& reader, CPictureFile& file, const QString& str
     if (stored.width() > kMaxSide || stored.height() > kMaxSide)
         return EPictureFault::TooLarge;
     if (format == "jpeg" && PictureJpeg::BufferedBytes(file) > (qint64(PictureDecode::kBufferedLimitMb) << 20))
+        return EPictureFault::TooLarge;
+    // The WebP reader takes the whole file into memory first.
+    if (format == "webp" && file.size() > (qint64(kDecodeLimitMb) << 20))
         return EPictureFault::TooLarge;
     return EPictureFault::None;
 }

@@ -101,9 +101,9 @@ namespace PictureJpeg {
 
 qint64 BufferedBytes(QIODevice& device)
 {
-    const qint64 nStart = device.pos();
-    const qint64 nBytes = ReadHeader(device);
-    device.seek(nStart);
+    const qint64 nWas = device.pos();
+    const qint64 nBytes = device.seek(0) ? ReadHeader(device) : -1;
+    device.seek(nWas);
     return nBytes;
 }
 

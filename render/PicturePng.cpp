@@ -53,6 +53,8 @@ bool ReadHeader(SPng& p, QIODevice& device, bool bCombinePasses)
     if (setjmp(png_jmpbuf(p.png)))
         return false;
     png_set_read_fn(p.png, &device, ReadFromDevice);
+    // Each chunk's own checksum already guards its data.
+    png_set_option(p.png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
     png_read_info(p.png, p.info);
     p.nWidth = png_get_image_width(p.png, p.info);
     p.nHeight = png_get_image_height(p.png, p.info);

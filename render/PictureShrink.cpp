@@ -1,5 +1,7 @@
 #include "render/PictureShrink.h"
 
+#include <algorithm>
+
 namespace {
 
 // Source index i of nLength falls in result index i * nSide / nLength.
@@ -29,11 +31,12 @@ void CPictureShrink::Add(int y, int x0, int nStep, const uchar* pPixels, int nCo
     if (y < m_square.top() || y > m_square.bottom())
         return;
     quint32* pRow = m_sums.data() + std::size_t(m_rowOf[std::size_t(y - m_square.top())]) * std::size_t(m_nSide) * 4;
-    for (int i = 0; i < nCount; ++i) {
-        const int x = x0 + i * nStep - m_square.left();
-        if (x < 0 || x >= m_square.width())
-            continue;
-        quint32* pSum = pRow + std::size_t(m_columnOf[std::size_t(x)]) * 4;
+    // Only the pixels inside the square: the first at or right of its left edge, the last left of its right.
+    const int nFirst = x0 >= m_square.left() ? 0 : (m_square.left() - x0 + nStep - 1) / nStep;
+    const int nEnd = x0 > m_square.right() ? 0 : std::min(nCount, (m_square.right() - x0) / nStep + 1);
+    const int* pColumnOf = m_columnOf.data() + (x0 - m_square.left());
+    for (int i = nFirst; i < nEnd; ++i) {
+        quint32* pSum = pRow + std::size_t(pColumnOf[i * nStep]) * 4;
         const uchar* pPixel = pPixels + std::size_t(i) * 4;
         pSum[0] += pPixel[0];
         pSum[1] += pPixel[1];

@@ -86,6 +86,15 @@ private slots:
             QTest::addRow("%s", k) << QString(k).replace('/', '-') + ".jpg" << k << QByteArray() << junk << "letters";
         QTest::newRow("HEIC") << "x.heic" << "" << QByteArray("\0\0\0\x18" "ftypheic", 12) << unreadable << "letters";
         // Its reader builds frames beyond the decode limit, whatever the file declares.
+        // A progressive JPEG's decoder would hold 300 MB for what its header declares.
+        QBuffer progressive;
+        progressive.open(QIODevice::WriteOnly);
+        QImageWriter writer(&progressive, "JPEG");
+        writer.setProgressiveScanWrite(true);
+        writer.write(QImage(16, 16, QImage::Format_RGB32));
+        QByteArray huge = progressive.data();
+        huge.replace(huge.indexOf("\xff\xc2") + 5, 4, "\x27\x10\x27\x10");
+        QTest::newRow("progressive JPEG 10000 x 10000") << "huge.jpg" << "" << huge << tooLarge << "letters";
         const QByteArray mng("\x8aMNG\r\n\x1a\n\0\0\0\x1cMHDR", 16);
         QTest::newRow("MNG") << "x.mng" << "" << mng << unreadable << "letters";
         QTest::newRow("10001 wide") << "wide.png" << "" << Square("PNG", Qt::red, {10001, 2}) << tooLarge << "letters";

@@ -5,11 +5,11 @@
 #include "app/StatusRow.h"
 #include "app/WindowSize.h"
 #include "options/OptionsDlg.h"
+#include "options/PictureNotice.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
 #include "render/BoardView.h"
 #include "render/BuiltInImage.h"
-#include "render/TilePicture.h"
 #include "ui/ScreenReader.h"
 
 #include <QCloseEvent>
@@ -30,6 +30,7 @@ CSlydraDlg::CSlydraDlg(QWidget* pParent)
     resize(defaultSize);
     m_pBoardView = new CBoardView(m_game.Board(), this);
     connect(m_pBoardView, &CBoardView::CellClicked, this, &CSlydraDlg::OnCellClicked);
+    connect(m_pBoardView, &CBoardView::PictureNotShown, this, &CSlydraDlg::OnPictureNotShown);
     m_pStatus = new CStatusRow(m_game, this);
     m_pMenus = new CGameMenus(*this);
     connect(m_pMenus, &CGameMenus::NewGame, this, &CSlydraDlg::OnNewGame);
@@ -64,11 +65,20 @@ void CSlydraDlg::LayOut()
 
 void CSlydraDlg::PrepareTiles()
 {
-    const QString strLocation = CSettings::GetLocation();
-    const STilePicture tiles = MakeTilePicture(CSettings::GetUsePic(), strLocation, m_game.Board().m_nSize,
-                                               SBoardColours::FromPalette(palette()).face);
-    m_pBoardView->SetTilePicture(tiles.image, !tiles.bNumbered);
+    const SBoardColours colours = SBoardColours::FromPalette(palette());
+    const QString strPath = CSettings::GetUsePic() ? CSettings::GetLocation() : QString();
+    m_pBoardView->SetTileSource({strPath, CSettings::GetFitPic(), colours.face, colours.darkShadow});
     m_pStatus->Place(m_pBoardView->ClientRect());
+}
+
+// Told once for each file, whether here or by the Options page that chose it.
+void CSlydraDlg::OnPictureNotShown(const QString& strPath, EPictureFault eFault)
+{
+    // Nothing is told over a closed window; the next start tells it.
+    if (isHidden() || CSettings::GetToldPicture() == strPath)
+        return;
+    CSettings::PutToldPicture(strPath);
+    MessageBox(CPictureNotice::Text(eFault), tr("Slydra"), QMessageBox::Ok, QMessageBox::Warning, [](auto) {});
 }
 
 void CSlydraDlg::ConfirmResign(const std::function<void()>& onResigned)

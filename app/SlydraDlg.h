@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Game.h"
+#include "render/PictureResult.h"
 #include "scores/PlayerRecords.h"
 #include "app/PageHost.h"
 
@@ -39,6 +40,8 @@ public:
     // unless the answer is No.
     void ConfirmResign(const std::function<void()>& onResigned);
     void OnGridCompleted();
+    // A picture that cannot be shown: the tiles show letters, and the player is told why.
+    void OnPictureNotShown(const QString& strPath, EPictureFault eFault);
     // Ends the program in order from wherever it waits: the window closes.
     void EndSession();
 

@@ -31,7 +31,7 @@ struct SWindowState
         board.Reset();
         CRuntimeRandom random;
         board.Scramble(random, 20240601u);
-        tiles = MakeTilePicture(false, QString(), nSize, Qt::black).image;
+        tiles = LetterTiles(nSize);
         frame.fill(Qt::black);
     }
 

@@ -1,7 +1,9 @@
 #include "options/OptionsDlg.h"
 
+#include "options/PictureNotice.h"
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
+#include "render/PictureDecode.h"
 #include "render/PicturePrepare.h"
 
 #include <QCheckBox>
@@ -14,24 +16,22 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
 
-QString FaultText(EPictureFault eFault)
+// Formats the player may choose: every one this system reads and the board shows.
+QString PictureFilter()
 {
-    switch (eFault) {
-    case EPictureFault::None:
-        break;
-    case EPictureFault::Missing:
-        return COptionsDlg::tr("the file is not there, or it may not be read.");
-    case EPictureFault::NotAPicture:
-        return COptionsDlg::tr("the file is not a picture, or it is damaged.");
-    case EPictureFault::TooLarge:
-        return COptionsDlg::tr("it is too large. A smaller copy of it will do.");
-    case EPictureFault::UnreadableFormat:
-        return COptionsDlg::tr("it is in a format this system cannot read. A copy saved as JPEG or PNG will do.");
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        if (!PictureDecode::IsShown(format))
+            continue;
+        // Desktop choosers may match names case by case; cameras name their files in capitals.
+        const QString strSuffix = QString::fromLatin1(format);
+        patterns << QStringLiteral("*.") + strSuffix << QStringLiteral("*.") + strSuffix.toUpper();
     }
-    return QString();
+    return COptionsDlg::tr("Picture Files (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 } // namespace
@@ -45,10 +45,13 @@ COptionsDlg::COptionsDlg(QWidget* pParent)
     m_pAnimation = AddControl(new QCheckBox(tr("Animation"), this), 7, 40, 47, 10);
     m_pPath = AddControl(new QLineEdit(this), 13, 76, 95, 14);
     m_pUsePicture = AddControl(new QCheckBox(tr("Use"), this), 13, 63, 28, 10);
+    m_pFitPicture = AddControl(new QCheckBox(tr("Fit to board"), this), 52, 63, 72, 10);
     auto* pBrowse = AddControl(new QPushButton(QStringLiteral("..."), this), 112, 76, 14, 14);
 
     pSizeLabel->setBuddy(m_pGridSize);
     m_pPath->setAccessibleName(tr("Picture file"));
+    // Only the chooser sets the path: what is typed would never be read.
+    m_pPath->setReadOnly(true);
     pBrowse->setAutoDefault(false);
     pBrowse->setAccessibleName(tr("Choose the picture file"));
 
@@ -56,6 +59,7 @@ COptionsDlg::COptionsDlg(QWidget* pParent)
     connect(pBrowse, &QPushButton::clicked, this, &COptionsDlg::OnBrowse);
     connect(m_pAnimation, &QCheckBox::clicked, this, &COptionsDlg::OnAnimation);
     connect(m_pUsePicture, &QCheckBox::clicked, this, &COptionsDlg::OnUsePicture);
+    connect(m_pFitPicture, &QCheckBox::clicked, this, &COptionsDlg::OnFitPicture);
 }
 
 COptionsDlg::~COptionsDlg() = default;
@@ -72,6 +76,7 @@ void COptionsDlg::OnInitDialog()
         m_pGridSize->setCurrentIndex(nDims - 3);
     m_pAnimation->setChecked(CSettings::GetUseAnim());
     m_pUsePicture->setChecked(CSettings::GetUsePic());
+    m_pFitPicture->setChecked(CSettings::GetFitPic());
     m_pPath->setText(CSettings::GetLocation());
 }
 
@@ -96,6 +101,12 @@ void COptionsDlg::OnUsePicture()
     m_bChanged = true;
 }
 
+void COptionsDlg::OnFitPicture()
+{
+    CSettings::PutFitPic(m_pFitPicture->isChecked());
+    m_bChanged = true;
+}
+
 void COptionsDlg::OnBrowse()
 {
     ChoosePictureFile();
@@ -103,21 +114,11 @@ void COptionsDlg::OnBrowse()
 
 void COptionsDlg::ChoosePictureFile()
 {
-    QFileDialog& dialog = *new QFileDialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("jpg"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    QStringList readable;
-    for (const QByteArray& format : QImageReader::supportedImageFormats())
-        readable << QStringLiteral("*.") + QString::fromLatin1(format);
-    dialog.setNameFilters({QStringLiteral("Picture Files (") + readable.join(QLatin1Char(' ')) + QLatin1Char(')'),
-                           QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("Jpeg Files (*.jpg)"),
-                           QStringLiteral("Gif Files (*.gif)"), QStringLiteral("All Files (*.*)")});
-    dialog.selectNameFilter(QStringLiteral("Jpeg Files (*.jpg)"));
-    dialog.setAttribute(Qt::WA_DeleteOnClose);
-    connect(&dialog, &QFileDialog::fileSelected, this, &COptionsDlg::OnPictureChosen);
-    dialog.open();
+    auto* pDialog = new QFileDialog(this);
+    SetUpChooser(*pDialog, CSettings::GetLocation());
+    pDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(pDialog, &QFileDialog::fileSelected, this, &COptionsDlg::OnPictureChosen);
+    pDialog->open();
 }
 
 void COptionsDlg::OnPictureChosen(const QString& strFile)
@@ -126,14 +127,19 @@ void COptionsDlg::OnPictureChosen(const QString& strFile)
     m_pPath->setText(strPath);
     CSettings::PutLocation(strPath);
     m_bChanged = true;
-    // Preparing it now also spares the board the work when the page closes.
+    // Prepared as a 4x4 board at the first size shows it (a fitted picture
+    // is read from the same part of its file at every size), which also
+    // spares that board the work when the page closes.
     const QColor crFace = SBoardColours::FromPalette(palette()).face;
-    const QSize canvas(kPictureCanvasSide, kPictureCanvasSide);
+    const SPictureTarget target{QSize(kPictureCanvasSide, kPictureCanvasSide), CSettings::GetFitPic()};
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const EPictureFault eFault = PreparePicture(strPath, canvas, crFace).eFault;
+    const EPictureFault eFault = PreparePicture(strPath, target, crFace).eFault;
     QGuiApplication::restoreOverrideCursor();
-    if (eFault != EPictureFault::None)
-        Warn(tr("This picture cannot be shown: %1\nThe tiles show letters instead.").arg(FaultText(eFault)));
+    if (eFault == EPictureFault::None)
+        return;
+    // Told here, so not again at the next start.
+    CSettings::PutToldPicture(strPath);
+    Warn(CPictureNotice::Text(eFault));
 }
 
 void COptionsDlg::Warn(const QString& strText)
@@ -141,4 +147,20 @@ void COptionsDlg::Warn(const QString& strText)
     auto* pBox = new QMessageBox(QMessageBox::Warning, tr("Slydra"), strText, QMessageBox::Ok, this);
     pBox->setAttribute(Qt::WA_DeleteOnClose);
     pBox->open();
+}
+
+void COptionsDlg::SetUpChooser(QFileDialog& dialog, const QString& strCurrent)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("jpg"));
+    // The first filter is the one selected.
+    dialog.setNameFilters({PictureFilter(), tr("Bitmap Files (*.bmp)"), tr("Jpeg Files (*.jpg)"),
+                           tr("Gif Files (*.gif)"), tr("All Files (*.*)")});
+    const QFileInfo current(strCurrent);
+    const QString strPictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!strCurrent.isEmpty() && current.absoluteDir().exists())
+        dialog.setDirectory(current.absolutePath());
+    else
+        dialog.setDirectory(QDir(strPictures).exists() ? strPictures : QDir::homePath());
 }

@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFileDialog;
 class QLineEdit;
 
 // The Options page: grid size, animation, the player's picture. Every change
@@ -20,6 +21,7 @@ public:
     QComboBox* GridSizeBox() const { return m_pGridSize; }
     QCheckBox* AnimationBox() const { return m_pAnimation; }
     QCheckBox* UsePictureBox() const { return m_pUsePicture; }
+    QCheckBox* FitPictureBox() const { return m_pFitPicture; }
     QLineEdit* PathBox() const { return m_pPath; }
 
     void OnSelChangeGridSize();
@@ -27,6 +29,12 @@ public:
     void OnPictureChosen(const QString& strFile);
     void OnAnimation();
     void OnUsePicture();
+    void OnFitPicture();
+
+    // The picture chooser: every format the board shows first and selected,
+    // in the current picture's folder, else the desktop's Pictures folder;
+    // the desktop's own chooser where the platform has one.
+    static void SetUpChooser(QFileDialog& dialog, const QString& strCurrent);
 
 protected:
     void OnInitDialog() override;
@@ -41,4 +49,5 @@ private:
     QCheckBox* m_pAnimation = nullptr;
     QLineEdit* m_pPath = nullptr;
     QCheckBox* m_pUsePicture = nullptr;
+    QCheckBox* m_pFitPicture = nullptr;
 };

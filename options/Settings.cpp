@@ -9,8 +9,9 @@
 namespace {
 
 const char* const kSection = "Settings";
-// The window's size lives apart from the four options.
+// The window's size lives apart from the options, and so does what the player was told.
 const char* const kWindowSection = "Window";
+const char* const kNoticesSection = "Notices";
 
 // QSettings reads the program's file and the maker's file as soon as it is
 // made; a FIFO or a device there would block the start or never end. Such a
@@ -113,6 +114,26 @@ bool CSettings::GetUseAnim()
 void CSettings::PutUseAnim(bool bUse)
 {
     WriteProfile("UseAnim", static_cast<int>(bUse));
+}
+
+bool CSettings::GetFitPic()
+{
+    return GetProfileBool("FitPic", true);
+}
+
+void CSettings::PutFitPic(bool bFit)
+{
+    WriteProfile("FitPic", static_cast<int>(bFit));
+}
+
+QString CSettings::GetToldPicture()
+{
+    return ReadProfile("Picture", QString(), kNoticesSection).toString();
+}
+
+void CSettings::PutToldPicture(const QString& strPath)
+{
+    WriteProfile("Picture", strPath, kNoticesSection);
 }
 
 QSize CSettings::GetWindowSize(const QSize& defaultSize)

@@ -2,7 +2,6 @@
 
 #include "board/Board.h"
 #include "render/BoardPainter.h"
-#include "render/LetterSheet.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -41,6 +40,12 @@ CBoardView::CBoardView(const CBoard& board, QWidget* pParent)
     m_slideTimer.setInterval(CSlideAnimation::kTimerPeriodMs);
     m_slideTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_slideTimer, &QTimer::timeout, this, &CBoardView::SlideFrame);
+    connect(&m_tileMaker, &CBoardTiles::Changed, this, [this] {
+        PrepareTiles();
+        update();
+        UpdateTilesText();
+    });
+    connect(&m_tileMaker, &CBoardTiles::PictureNotShown, this, &CBoardView::PictureNotShown);
     Relayout();
 }
 
@@ -51,11 +56,9 @@ QRectF CBoardView::ClientRect() const
                   m_layout.nClientHeight / dpr);
 }
 
-void CBoardView::SetTilePicture(const QImage& picture, bool bLetters)
+void CBoardView::SetTileSource(const STileSource& source)
 {
-    m_picture = picture;
-    m_bLetters = bLetters;
-    m_tilesFor.reset();
+    m_tileMaker.SetSource(source);
     Relayout();
     UpdateTilesText();
 }
@@ -78,7 +81,7 @@ void CBoardView::UpdateTilesText()
             if (nTile == m_board.m_nBlank)
                 tiles << tr("blank");
             else
-                tiles << (m_bLetters ? QString(QChar(u'A' + nTile)) : QString::number(nTile + 1));
+                tiles << (m_tileMaker.ShowsLetters() ? QString(QChar(u'A' + nTile)) : QString::number(nTile + 1));
         }
         rows << tiles.join(QStringLiteral(", "));
     }
@@ -102,26 +105,11 @@ void CBoardView::Relayout()
 // Made once for each tile size, never while painting.
 void CBoardView::PrepareTiles()
 {
-    const int n = m_board.m_nSize;
-    const std::tuple<int, int, int> key(m_layout.nTileSize, m_layout.nRing, n);
-    if (m_tilesFor == key && !m_tiles.isNull())
+    const QImage& tiles = m_tileMaker.For(m_layout, m_board.m_nSize);
+    if (tiles.cacheKey() == m_tiles.cacheKey())
         return;
-    m_tilesFor = key;
+    m_tiles = tiles;
     m_bFrameStale = true;
-    const int t = m_layout.nTileSize;
-    const int nTile1x = BoardGeometry::TileSize(kClientWidth, n);
-    if ((t == nTile1x && m_layout.nRing == 1) || m_picture.isNull() || t <= 0) {
-        m_tiles = m_picture;
-    } else if (m_bLetters) {
-        m_tiles = LetterSheet::ToImage(LetterSheet::Draw(n, t, m_layout.nRing, n * t))
-                      .convertToFormat(QImage::Format_RGB32);
-    } else {
-        const auto scaled = [t, nTile1x](int nSide) {
-            return static_cast<int>(std::lround(double(nSide) * t / nTile1x));
-        };
-        m_tiles = m_picture.scaled(scaled(m_picture.width()), scaled(m_picture.height()), Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation);
-    }
 }
 
 QImage CBoardView::DevicePixels()

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "render/BoardTiles.h"
 #include "render/SlideAnimation.h"
 
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 
-#include <optional>
-#include <tuple>
 
 class CBoard;
 
@@ -33,11 +32,11 @@ public:
     // stand for one of the client's.
     QRectF ClientRect() const;
 
-    // The picture the tiles are cut from, drawn for a 240-pixel board of the
-    // board's size: a letter sheet, drawn afresh for other sizes, or a
-    // player's picture, scaled smoothly for them. A screen reader reads the
-    // tiles of a letter sheet by letter, those of a picture by number.
-    void SetTilePicture(const QImage& picture, bool bLetters);
+    // What the tiles show (see CBoardTiles). A screen reader reads the tiles
+    // of a letter sheet by letter, those of a picture by number.
+    void SetTileSource(const STileSource& source);
+    // A picture is being prepared; the tiles show what there is meanwhile.
+    bool IsPreparing() const { return m_tileMaker.IsPreparing(); }
     // Paints the whole board afresh from the model at the next paint.
     void Repaint();
     // Lays the client out for the view's size in device pixels; a resize does
@@ -54,6 +53,7 @@ public:
 
 signals:
     void CellClicked(int nRow, int nCol);
+    void PictureNotShown(const QString& strPath, EPictureFault eFault);
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
@@ -70,10 +70,8 @@ private:
     void UpdateTilesText();
 
     const CBoard& m_board;
-    QImage m_picture;
-    bool m_bLetters = true;
+    CBoardTiles m_tileMaker;
     QImage m_tiles;
-    std::optional<std::tuple<int, int, int>> m_tilesFor;  // the tile size, ring width and grid size of m_tiles
     SBoardLayout m_layout;
     // What the player sees; paints and slide frames draw here.
     QImage m_frame;

@@ -1,7 +1,8 @@
 #include "render/PictureFile.h"
 
-CPictureFile::CPictureFile(const QString& strPath)
+CPictureFile::CPictureFile(const QString& strPath, const std::atomic_bool* pCancel)
     : m_file(strPath)
+    , m_pCancel(pCancel)
 {
 }
 
@@ -23,6 +24,8 @@ void CPictureFile::ClearWatch()
 
 qint64 CPictureFile::readData(char* data, qint64 nMax)
 {
+    if (m_pCancel && m_pCancel->load())
+        return -1;
     if (m_file.pos() != pos() && !m_file.seek(pos()))
         return -1;
     const qint64 nRead = m_file.read(data, nMax);

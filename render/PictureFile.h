@@ -3,13 +3,16 @@
 #include <QFile>
 #include <QIODevice>
 
+#include <atomic>
+
 // A picture file as the decoder reads it: reads go straight to the file, and
 // the device notes when a read came back short, so that a decoder which
-// quietly pads a file that ends early can be caught.
+// quietly pads a file that ends early can be caught. Once the cancel flag is
+// set every read fails, which ends any decoder's work soon.
 class CPictureFile : public QIODevice
 {
 public:
-    explicit CPictureFile(const QString& strPath);
+    explicit CPictureFile(const QString& strPath, const std::atomic_bool* pCancel = nullptr);
     ~CPictureFile() override;
 
     bool Open();
@@ -29,6 +32,7 @@ protected:
 
 private:
     QFile m_file;
+    const std::atomic_bool* m_pCancel = nullptr;
     bool m_bHitEnd = false;
     bool m_bShort = false;
 };

@@ -14,4 +14,9 @@ bool IsPng(QIODevice& device);
 // that ends early or fails its checksums is refused, never padded.
 SPictureCorner ReadCorner(QIODevice& device, const QSize& corner, int nMaxSide);
 
+// The picture's middle square, made nSide pixels square (or left at its own
+// size when smaller) as its rows are read: memory stays at the result's size
+// however large the picture is, interlaced or not. Damage is found as by ReadCorner.
+SPictureCorner ReadSquare(QIODevice& device, int nSide, int nMaxSide);
+
 } // namespace PicturePng

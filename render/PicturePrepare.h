@@ -5,11 +5,17 @@
 #include <QColor>
 #include <QString>
 
-// The side of the tile picture's square canvas.
+#include <atomic>
+
+// The side of the tile picture's square canvas when the picture is not fitted.
 constexpr int kPictureCanvasSide = 232;
 
-// The tile picture made from a picture file: upright, on a canvas of the
-// background colour, in its middle when it fits, else its top-left corner;
-// see-through pixels show the background. Prepared once per version of the
-// file: later calls take it from the cache folder.
-SPictureResult PreparePicture(const QString& strPath, const QSize& canvas, const QColor& crBackground);
+// The tile picture made from a picture file for the target (see
+// SPictureTarget), on the background colour, which see-through pixels show.
+// Prepared once per version of the file and target: later calls take it from
+// the cache folder. A set cancel flag ends the work soon, and nothing is kept.
+SPictureResult PreparePicture(const QString& strPath, const SPictureTarget& target, const QColor& crBackground,
+                              const std::atomic_bool* pCancel = nullptr);
+
+// The same when the cache folder holds it, else a null image; nothing is decoded.
+QImage CachedPicture(const QString& strPath, const SPictureTarget& target, const QColor& crBackground);

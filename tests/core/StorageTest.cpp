@@ -154,32 +154,35 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     QCoreApplication::setOrganizationName("Brevik");
     QCoreApplication::setApplicationName("Slydra");
     const auto options = [] {
-        return QStringLiteral("%1 '%2' %3 %4")
+        return QStringLiteral("%1 '%2' %3 %4 %5")
             .arg(CSettings::GetDims())
             .arg(CSettings::GetLocation())
             .arg(CSettings::GetUsePic())
-            .arg(CSettings::GetUseAnim());
+            .arg(CSettings::GetUseAnim())
+            .arg(CSettings::GetFitPic());
     };
     QSettings stored(config.filePath("Brevik/Slydra.conf"), QSettings::IniFormat);
     const auto inFile = [&stored] {
         stored.sync();
         return stored.value("Settings/Dims").toString() + stored.value("Settings/UsePic").toString()
-               + stored.value("Settings/UseAnim").toString();
+               + stored.value("Settings/UseAnim").toString() + stored.value("Settings/FitPic").toString();
     };
-    EXPECT_EQ(options(), "4 '' 1 1");
+    EXPECT_EQ(options(), "4 '' 1 1 1");
     CSettings::PutDims(5);
     CSettings::PutLocation("/p\u00e9.jpg");
     CSettings::PutUsePic(false);
     CSettings::PutUseAnim(false);
-    EXPECT_EQ(inFile(), "500");
-    EXPECT_EQ(options(), "5 '/p\u00e9.jpg' 0 0");
+    CSettings::PutFitPic(false);
+    EXPECT_EQ(inFile(), "5000");
+    EXPECT_EQ(options(), "5 '/p\u00e9.jpg' 0 0 0");
     CSettings::PutUsePic(true);
     CSettings::PutUseAnim(true);
-    EXPECT_EQ(inFile(), "511");
+    CSettings::PutFitPic(true);
+    EXPECT_EQ(inFile(), "5111");
     // A FIFO where the file belongs would block every read: the options live in memory instead.
     QFile::remove(config.filePath("Brevik/Slydra.conf"));
     ASSERT_EQ(mkfifo(QFile::encodeName(config.filePath("Brevik/Slydra.conf")).constData(), 0600), 0);
     CSettings::PutDims(3);
-    EXPECT_EQ(options(), "3 '' 1 1");
+    EXPECT_EQ(options(), "3 '' 1 1 1");
     EXPECT_FALSE(QFileInfo(config.filePath("Brevik/Slydra.conf")).isFile());
 }

@@ -13,8 +13,9 @@
 
 #include <sys/stat.h>
 
-// The face colour of Qt's own palette.
+// The face and dark shadow colours of Qt's own palette.
 inline const QColor kFace(0xef, 0xef, 0xef);
+inline const QColor kDark(0x76, 0x76, 0x76);
 
 // Settings, records and prepared pictures in a private folder for the whole run; a read that
 // blocks there fails the test by its timeout.
@@ -62,7 +63,11 @@ public:
     }
 
     QString Label(const char* name) const { return findChild<QLabel*>(QLatin1String(name))->text(); }
-    QImage Frame() { return BoardView().grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // The board once the picture it waits for is ready (prepared off this thread) or found not to be.
+    QImage Frame() {
+        static_cast<void>(QTest::qWaitFor([this] { return !BoardView().IsPreparing(); }, 20000));
+        return BoardView().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
     // What a screen reader reads of a widget, and of the board's tiles.
     QString Spoken(QWidget* pWidget) { return QAccessible::queryAccessibleInterface(pWidget)->text(QAccessible::Name); }
     QString BoardText() { return QAccessible::queryAccessibleInterface(&BoardView())->text(QAccessible::Description); }

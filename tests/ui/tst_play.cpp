@@ -185,8 +185,8 @@ private slots:
         QTest::newRow("Reset Scores") << "BX" << scores("Anonymous, 9999 moves") + "9999" + scoresTabs;
         QTest::newRow("Options") << "O" << "dialog Options [button OK (Enter), button Cancel, combo box 4x4 (Down) "
             "[list  [item 3x3, item 4x4, item 5x5]], label Grid Size: , check box Animation, group Picture, check box "
-            "Use, text Picture file, button Choose the picture file] | least 3x3 moves on disk: 31 | tab: 4x4, "
-            "Animation, Use, Picture file, Choose the picture file, OK, Cancel, 4x4";
+            "Use, check box Fit to board, text Picture file, button Choose the picture file] | least 3x3 moves on "
+            "disk: 31 | tab: 4x4, Animation, Use, Fit to board, Picture file, Choose the picture file, OK, Cancel";
         QTest::newRow("Congratulations") << "KW" << "dialog Congratulations [button OK (Enter), button Cancel, label "
             "Fastest time: 00m00s, label Least moves: 3, label For 3x3 level, label Please enter your name:, text Your "
             "name (Fastest time: 00m00s\nLeast moves: 3\nFor 3x3 level)] | least 3x3 moves on disk: 3 | tab: Your "

@@ -276,18 +276,22 @@ private slots:
     }
 
     // The Options page shows the stored options and stores each change at
-    // once, whichever button closes it.
+    // once, whichever button closes it; what is typed into the path box is not taken.
     void options_data() {
-        QTest::addColumn<QString>("stored");  // Dims UseAnim UsePic Location
+        QTest::addColumn<QString>("stored");  // Dims UseAnim UsePic FitPic Location
         QTest::addColumn<QString>("clicks");
-        QTest::addColumn<QString>("shownThenStored");
-        QTest::newRow("nothing stored, OK") << "" << "k" << "4x4 1 1 '' | 4 1 1 '' unchanged";
-        QTest::newRow("stored, Cancel") << "5 0 0 /p.jpg" << "c" << "5x5 0 0 '/p.jpg' | 5 0 0 '/p.jpg' unchanged";
-        QTest::newRow("a size outside 3..5") << "9 1 1" << "c" << " 1 1 '' | 9 1 1 '' unchanged";
-        QTest::newRow("3x3, then Cancel") << "" << "3c" << "4x4 1 1 '' | 3 1 1 '' changed";
-        QTest::newRow("Animation twice") << "" << "aak" << "4x4 1 1 '' | 4 1 1 '' changed";
-        QTest::newRow("Use off") << "" << "uk" << "4x4 1 1 '' | 4 1 0 '' changed";
-        QTest::newRow("a picture") << "" << "bc" << "4x4 1 1 '' | 4 1 1 '/me/cat.gif' changed, told why";
+        QTest::addColumn<QString>("shownThenStored");  // then the path box
+        QTest::newRow("nothing stored, OK") << "" << "k" << "4x4 1 1 1 '' | 4 1 1 1 '' unchanged ''";
+        QTest::newRow("stored, Cancel") << "5 0 0 0 /p.jpg" << "c"
+                                        << "5x5 0 0 0 '/p.jpg' | 5 0 0 0 '/p.jpg' unchanged '/p.jpg'";
+        QTest::newRow("a size outside 3..5") << "9 1 1 1" << "c" << " 1 1 1 '' | 9 1 1 1 '' unchanged ''";
+        QTest::newRow("3x3, then Cancel") << "" << "3c" << "4x4 1 1 1 '' | 3 1 1 1 '' changed ''";
+        QTest::newRow("Animation twice") << "" << "aak" << "4x4 1 1 1 '' | 4 1 1 1 '' changed ''";
+        QTest::newRow("Use off") << "" << "uk" << "4x4 1 1 1 '' | 4 1 0 1 '' changed ''";
+        QTest::newRow("Fit to board off") << "" << "fk" << "4x4 1 1 1 '' | 4 1 1 0 '' changed ''";
+        QTest::newRow("a picture") << "" << "bc"
+                                   << "4x4 1 1 1 '' | 4 1 1 1 '/me/cat.gif' changed '/me/cat.gif', told why";
+        QTest::newRow("a path typed") << "" << "tk" << "4x4 1 1 1 '' | 4 1 1 1 '' unchanged ''";
     }
 
     void options() {
@@ -298,19 +302,26 @@ private slots:
             CSettings::PutDims(v[0].toInt());
             CSettings::PutUseAnim(v[1] == "1");
             CSettings::PutUsePic(v[2] == "1");
-            CSettings::PutLocation(v.value(3));
+            CSettings::PutFitPic(v[3] == "1");
+            CSettings::PutLocation(v.value(4));
         }
         COptionsDlg dlg;
         dlg.open();
-        QString seen = QStringLiteral("%1 %2 %3 '%4' | ").arg(dlg.GridSizeBox()->currentText()).arg(
-            dlg.AnimationBox()->isChecked()).arg(dlg.UsePictureBox()->isChecked()).arg(dlg.PathBox()->text());
+        QString seen = QStringLiteral("%1 %2 %3 %4 '%5' | ").arg(dlg.GridSizeBox()->currentText()).arg(
+            dlg.AnimationBox()->isChecked()).arg(dlg.UsePictureBox()->isChecked()).arg(
+            dlg.FitPictureBox()->isChecked()).arg(dlg.PathBox()->text());
         const QMap<QChar, QAbstractButton*> buttons{{'a', dlg.AnimationBox()}, {'u', dlg.UsePictureBox()},
+                                                    {'f', dlg.FitPictureBox()},
                                                     {'b', dlg.findChildren<QPushButton*>().value(2)},
                                                     {'k', dlg.OkButton()}, {'c', dlg.CancelButton()}};
         for (const QChar click : clicks) {
             if (click == '3') {
                 dlg.GridSizeBox()->setCurrentIndex(0);
                 emit dlg.GridSizeBox()->activated(0);
+                continue;
+            }
+            if (click == 't') {
+                QTest::keyClicks(dlg.PathBox(), "/typed.jpg");
                 continue;
             }
             buttons[click]->click();
@@ -320,8 +331,10 @@ private slots:
                 pChooser->reject();
             }
         }
-        seen += QStringLiteral("%1 %2 %3 '%4' %5").arg(CSettings::GetDims()).arg(CSettings::GetUseAnim()).arg(
-            CSettings::GetUsePic()).arg(CSettings::GetLocation(), dlg.m_bChanged ? "changed" : "unchanged");
+        seen += QStringLiteral("%1 %2 %3 %4 '%5' %6 '%7'").arg(CSettings::GetDims()).arg(CSettings::GetUseAnim()).arg(
+            CSettings::GetUsePic()).arg(CSettings::GetFitPic()).arg(CSettings::GetLocation(),
+                                                                     dlg.m_bChanged ? "changed" : "unchanged",
+                                                                     dlg.PathBox()->text());
         seen += dlg.findChild<QMessageBox*>() ? ", told why" : "";
         QTEST(seen, "shownThenStored");
     }

@@ -12,6 +12,22 @@ QString CScoreTable::DefaultName()
     return QStringLiteral("Anonymous");
 }
 
+QString CScoreTable::ShownName(const QString& strStored)
+{
+    return strStored == DefaultName() ? tr("Anonymous") : strStored;
+}
+
+QString CScoreTable::StoredName(const QString& strShown)
+{
+    return strShown == ShownName(DefaultName()) ? DefaultName() : strShown;
+}
+
+QString CScoreTable::LevelName(int nLevel)
+{
+    //: A grid size: 3x3, 4x4 or 5x5.
+    return tr("%1x%1").arg(nLevel + 3);
+}
+
 QString CScoreTable::DefaultPath()
 {
     const QString strFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -29,7 +45,8 @@ CScoreTable::CScoreTable(const QString& strPath)
 CScoreTable::~CScoreTable()
 {
     if (!SaveStats())
-        qWarning("Slydra: the records could not be saved to %s", qUtf8Printable(m_strFailure));
+        qWarning("Slydra: the records could not be saved to %s: %s",
+                 qUtf8Printable(QDir::toNativeSeparators(m_strPath)), qUtf8Printable(m_strFailure));
 }
 
 SStatsRecords CScoreTable::Defaults()
@@ -80,7 +97,7 @@ bool CScoreTable::Saved()
 
 bool CScoreTable::Failed(const QString& strReason)
 {
-    m_strFailure = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_strPath), strReason);
+    m_strFailure = strReason;
     m_bUntold = true;
     return false;
 }
@@ -90,8 +107,10 @@ QString CScoreTable::TakeUntoldFailure()
     if (!m_bUntold)
         return QString();
     m_bUntold = false;
-    return QStringLiteral("The records could not be saved to ") + m_strFailure
-           + QStringLiteral(". Slydra will try again when a record changes and when it closes.");
+    //: %1 is the file, %2 why it could not be written.
+    return tr("The records could not be saved to %1: %2. Slydra will try again when a record changes and when it "
+              "closes.")
+        .arg(QDir::toNativeSeparators(m_strPath), m_strFailure);
 }
 
 void CScoreTable::Apply(Change change)

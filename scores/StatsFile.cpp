@@ -23,7 +23,7 @@ void CStatsFile::Read()
     }
     // Only a regular file: a FIFO would block the start, a device never end.
     if (!info.isFile()) {
-        Fail(QStringLiteral("it is not a regular file, so it is not replaced"));
+        Fail(tr("it is not a regular file, so it is not replaced"));
         return;
     }
     QFile file(m_strPath);
@@ -33,7 +33,7 @@ void CStatsFile::Read()
         m_bytes = file.read(kMaxFileBytes + 1);
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         m_bytes.clear();
-        Fail(QStringLiteral("it cannot be read (") + file.errorString() + QStringLiteral("), so it is not replaced"));
+        Fail(tr("it cannot be read (%1), so it is not replaced").arg(file.errorString()));
         return;
     }
     if (m_bytes.size() <= kMaxFileBytes)
@@ -44,17 +44,17 @@ void CStatsFile::Read()
 bool CStatsFile::Lock()
 {
     if (m_strPath.isEmpty())
-        return Fail(QStringLiteral("there is no data folder"));
+        return Fail(tr("there is no data folder"));
     // A fresh machine has no data folder yet.
     if (!QDir().mkpath(QFileInfo(m_strPath).absolutePath()))
-        return Fail(QStringLiteral("its folder cannot be created"));
+        return Fail(tr("its folder cannot be created"));
     if (m_lock.tryLock(kLockWaitMs))
         return true;
     if (m_lock.error() == QLockFile::LockFailedError)
-        return Fail(QStringLiteral("another Slydra holds its lock"));
+        return Fail(tr("another Slydra holds its lock"));
     if (m_lock.error() == QLockFile::PermissionError)
-        return Fail(QStringLiteral("its folder cannot be written"));
-    return Fail(QStringLiteral("its lock file cannot be made"));
+        return Fail(tr("its folder cannot be written"));
+    return Fail(tr("its lock file cannot be made"));
 }
 
 bool CStatsFile::Write(const QByteArray& bytes)
@@ -65,7 +65,7 @@ bool CStatsFile::Write(const QByteArray& bytes)
         const QString strBad = m_strPath + QStringLiteral(".bad");
         QFile::remove(strBad);
         if (!QFile::rename(m_strPath, strBad))
-            return Fail(QStringLiteral("it is damaged and cannot be kept as ") + QDir::toNativeSeparators(strBad));
+            return Fail(tr("it is damaged and cannot be kept as %1").arg(QDir::toNativeSeparators(strBad)));
     }
     // Written beside the old file and renamed over it on commit, so a write
     // that fails part way, or a game killed while writing, leaves the previous

@@ -2,6 +2,7 @@
 
 #include "scores/StatsCodec.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
 
 // Stats.bin on disk. It is read whole or not at all and only ever replaced
@@ -9,6 +10,7 @@
 // which every running Slydra shares, from its read to its write.
 class CStatsFile
 {
+    Q_DECLARE_TR_FUNCTIONS(CStatsFile)
 public:
     enum class EState { Absent, Good, Malformed, Unreadable };
 

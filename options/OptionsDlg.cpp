@@ -3,6 +3,7 @@
 #include "options/Settings.h"
 #include "render/BoardPainter.h"
 #include "render/PicturePrepare.h"
+#include "scores/ScoreTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,9 +43,11 @@ COptionsDlg::COptionsDlg(QWidget* pParent)
     AddControl(new QGroupBox(tr("Picture"), this), 7, 52, 126, 44);
     auto* pSizeLabel = AddControl(new QLabel(tr("Grid Size: "), this), 6, 23, 37, 10);
     m_pGridSize = AddControl(new QComboBox(this), 43, 21, 35, 14);
-    m_pAnimation = AddControl(new QCheckBox(tr("Animation"), this), 7, 40, 47, 10);
+    // The check boxes reach across their empty rows, for languages whose word is longer.
+    m_pAnimation = AddControl(new QCheckBox(tr("Animation"), this), 7, 40, 126, 10);
     m_pPath = AddControl(new QLineEdit(this), 13, 76, 95, 14);
-    m_pUsePicture = AddControl(new QCheckBox(tr("Use"), this), 13, 63, 28, 10);
+    //: Use the picture file below for the tiles, instead of the letters.
+    m_pUsePicture = AddControl(new QCheckBox(tr("Use"), this), 13, 63, 113, 10);
     auto* pBrowse = AddControl(new QPushButton(QStringLiteral("..."), this), 112, 76, 14, 14);
 
     pSizeLabel->setBuddy(m_pGridSize);
@@ -63,7 +66,8 @@ COptionsDlg::~COptionsDlg() = default;
 void COptionsDlg::OnInitDialog()
 {
     CTitledDlg::OnInitDialog();
-    m_pGridSize->addItems({QStringLiteral("3x3"), QStringLiteral("4x4"), QStringLiteral("5x5")});
+    for (int level = 0; level < CScoreTable::kLevels; ++level)
+        m_pGridSize->addItem(CScoreTable::LevelName(level));
     // A stored size outside 3..5 leaves the list without a selection.
     m_pGridSize->setCurrentIndex(-1);
     // Compared before subtracting: a stored INT_MIN would overflow.
@@ -111,10 +115,10 @@ void COptionsDlg::ChoosePictureFile()
     QStringList readable;
     for (const QByteArray& format : QImageReader::supportedImageFormats())
         readable << QStringLiteral("*.") + QString::fromLatin1(format);
-    dialog.setNameFilters({QStringLiteral("Picture Files (") + readable.join(QLatin1Char(' ')) + QLatin1Char(')'),
-                           QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("Jpeg Files (*.jpg)"),
-                           QStringLiteral("Gif Files (*.gif)"), QStringLiteral("All Files (*.*)")});
-    dialog.selectNameFilter(QStringLiteral("Jpeg Files (*.jpg)"));
+    const QString strJpeg = tr("Jpeg Files (*.jpg)");
+    dialog.setNameFilters({tr("Picture Files (%1)").arg(readable.join(QLatin1Char(' '))), tr("Bitmap Files (*.bmp)"),
+                           strJpeg, tr("Gif Files (*.gif)"), tr("All Files (*.*)")});
+    dialog.selectNameFilter(strJpeg);
     dialog.setAttribute(Qt::WA_DeleteOnClose);
     connect(&dialog, &QFileDialog::fileSelected, this, &COptionsDlg::OnPictureChosen);
     dialog.open();

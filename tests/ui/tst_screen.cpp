@@ -40,7 +40,9 @@ class ScreenTest : public QObject {
             const bool bCheck = qobject_cast<QCheckBox*>(w);
             const int inset = bCheck ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth) : pButton ? 4 : 0;
             const int flags = pLabel && pLabel->wordWrap() ? Qt::TextWordWrap : 0;
-            const QRect ink = w->fontMetrics().boundingRect(w->rect().adjusted(inset, 0, 0, 0), flags, text.trimmed());
+            // Aligned right, a text's trailing space pushes its letters left.
+            const QString shown = pLabel && pLabel->alignment() & Qt::AlignRight ? text : text.trimmed();
+            const QRect ink = w->fontMetrics().boundingRect(w->rect().adjusted(inset, 0, 0, 0), flags, shown);
             if (!text.trimmed().isEmpty() && (ink.width() > w->width() - inset || ink.height() > w->height() + 2))
                 cut << text;
         }

@@ -12,6 +12,17 @@ const char* const kLayoutDirection =
     //: "RTL" in a language written right to left, "LTR" in any other: the whole window follows it.
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
+// The buttons of Qt's own that the questions and About show. Qt's catalogs
+// have them, but not every language's: Debian has Swedish only in Qt's older
+// catalog, whose buttons Qt 6 no longer reads; and the catalogs are only a
+// recommended package.
+[[maybe_unused]] const char* const kQtButtons[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+};
+
 } // namespace
 
 CTranslations::~CTranslations()

@@ -125,7 +125,7 @@ Pour un meilleur résultat, recadrez vos images en 232x232 pixels.</translation>
     </message>
     <message>
         <source>the file is not a picture, or it is damaged.</source>
-        <translation>le fichier n&apos;est pas une image, ou il est endommagé.</translation>
+        <translation>le fichier n’est pas une image, ou il est endommagé.</translation>
     </message>
     <message>
         <source>it is too large. A smaller copy of it will do.</source>
@@ -325,6 +325,25 @@ Les pièces montrent des lettres à la place.</translation>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; in a language written right to left, &quot;LTR&quot; in any other: the whole window follows it.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
     </message>
 </context>
 </TS>

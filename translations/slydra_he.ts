@@ -327,4 +327,23 @@ The tiles show letters instead.</source>
         <translation>RTL</translation>
     </message>
 </context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;כן</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;לא</translation>
+    </message>
+</context>
 </TS>

@@ -6,7 +6,10 @@
 #   text         the same dialog showing the text of the game's first frame (its
 #                menu bar and labels) in plain Qt widgets: the cost of Qt's font
 #                system, which any window with text pays
-#   game         Slydra with the built-in letter sheet (first start settings)
+#   game         Slydra with the built-in letter sheet (first start settings), in English
+#   german       the same under LANG=de_DE.UTF-8: the game's catalog and Qt's loaded
+#   hebrew       the same in Hebrew, laid out right to left
+#   japanese     the same in Japanese, its texts drawn from a fallback font
 #   photo        Slydra with a 24-megapixel JPEG as the tile picture
 #   progressive  the same photo as a progressive JPEG
 #   png          the same photo enlarged to an 8000 x 6000 PNG
@@ -31,7 +34,8 @@ from Xlib import X, display
 from Xlib.ext import damage
 
 PICTURES = ("photo", "progressive", "png", "portrait")
-KINDS = ("baseline", "text", "game") + PICTURES + tuple(f"{kind} first" for kind in PICTURES) \
+LANGUAGES = {"german": "de_DE.UTF-8", "hebrew": "he_IL.UTF-8", "japanese": "ja_JP.UTF-8"}
+KINDS = ("baseline", "text", "game") + tuple(LANGUAGES) + PICTURES + tuple(f"{kind} first" for kind in PICTURES) \
     + (("against",) if os.environ.get("AGAINST") else ())
 top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 work = tempfile.TemporaryDirectory(prefix="slydra-measure.")
@@ -82,7 +86,8 @@ def first_frame(command, env, first_use=False):
 
 def environment(display_name, kind, picture=None):
     """A fresh account's settings and data folders for one kind of run."""
-    env = dict(os.environ, DISPLAY=display_name, QT_QPA_PLATFORM="xcb")
+    env = {k: v for k, v in os.environ.items() if not k.startswith(("LANG", "LC_"))}
+    env.update(DISPLAY=display_name, QT_QPA_PLATFORM="xcb", LANG=LANGUAGES.get(kind, "C.UTF-8"))
     for var in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME"):
         env[var] = f"{work.name}/{kind}/{var}"
         os.makedirs(env[var], mode=0o700)
@@ -131,7 +136,7 @@ def measure(display_name, runs):
         if b not in ms:
             continue
         print(f"  {a} / {b}: {ms[a] / ms[b]:.2f} x, {mib[a] - mib[b]:+.2f} MiB")
-    for a in PICTURES + tuple(f"{kind} first" for kind in PICTURES):
+    for a in tuple(LANGUAGES) + PICTURES + tuple(f"{kind} first" for kind in PICTURES):
         print(f"  {a} - game: {ms[a] - ms['game']:+.1f} ms, {mib[a] - mib['game']:+.2f} MiB")
 
 

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Keeps the catalogs of translations/ in step with the texts of the sources.
 
-  tools/translations.py               lupdate over the sources into the catalogs (entries whose text
-                                      left the sources are dropped), then lists what each language
-                                      still lacks; exits 1 while anything is left to translate
+  tools/translations.py [LANG...]     lupdate over the sources into the catalogs (entries whose text
+                                      left the sources are dropped), a new catalog for each LANG
+                                      ("cs", "pt_PT"), then lists what each language still lacks;
+                                      exits 1 while anything is left to translate
   tools/translations.py check STAMP   the same into copies, for the build: exits 1 while a catalog,
                                       the desktop entry or the metadata lags behind; else touches STAMP
 
@@ -27,7 +28,8 @@ def lupdate_path():
 
 def lupdate(catalogs, drop_vanished):
     for catalog in catalogs:
-        options = ["-silent", "-locations", "none", "-I", "."] + (["-no-obsolete"] if drop_vanished else [])
+        options = ["-silent", "-locations", "none", "-I", ".", "-target-language", language(catalog)]
+        options += ["-no-obsolete"] if drop_vanished else []
         if catalog.endswith("_en.ts"):
             options.append("-pluralonly")
         subprocess.run([lupdate_path()] + options + SOURCES + ["-ts", catalog], cwd=TOP, check=True)
@@ -76,6 +78,7 @@ def desktop_lagging(languages):
 def main():
     check = sys.argv[1:2] == ["check"]
     catalogs = sorted(glob.glob(f"{TOP}/translations/slydra_*.ts"))
+    catalogs += [] if check else [f"{TOP}/translations/slydra_{code}.ts" for code in sys.argv[1:]]
     work = tempfile.TemporaryDirectory(prefix="slydra-translations.")
     if check:
         catalogs = [shutil.copy(catalog, work.name) for catalog in catalogs]

@@ -240,7 +240,7 @@ Zamiast niego kafelki pokazują litery.</translation>
     </message>
     <message>
         <source>Do you want to resign this game?</source>
-        <translation>Czy chcesz poddać tę grę?</translation>
+        <translation>Czy chcesz zrezygnować z tej gry?</translation>
     </message>
 </context>
 <context>

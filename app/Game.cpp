@@ -12,11 +12,7 @@ CGame::CGame(QObject* pParent)
 
 QString CGame::LevelName() const
 {
-    if (m_board.m_nSize == 4)
-        return QStringLiteral("4x4");
-    if (m_board.m_nSize == 5)
-        return QStringLiteral("5x5");
-    return QStringLiteral("3x3");
+    return CScoreTable::LevelName(m_board.m_nSize == 4 || m_board.m_nSize == 5 ? Level() : 0);
 }
 
 void CGame::SetSize(int nSize)

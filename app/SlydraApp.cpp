@@ -34,6 +34,7 @@ CSlydraApp::CSlydraApp(int& argc, char** argv)
     // entry by it (on X11 the desktop entry's StartupWMClass matches "Slydra").
     setDesktopFileName(QStringLiteral("io.github.brevik.Slydra"));
     PictureDecode::SetDecodeLimit();
+    m_translations.Load();
 }
 
 int CSlydraApp::InitInstance()

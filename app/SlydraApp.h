@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/Translations.h"
+
 #include <QApplication>
 
 class CSlydraDlg;
 class CTerminationSignals;
 
-// The application: names the settings' owner and runs the main window until it closes.
+// The application: names the settings' owner, speaks the desktop's language
+// and runs the main window until it closes.
 class CSlydraApp : public QApplication
 {
     Q_OBJECT
@@ -19,4 +22,7 @@ public:
     // SIGTERM, SIGINT or SIGHUP (caught by pTermination, or by handlers of its
     // own for the loop alone) or when the display goes away.
     static int RunMainWindow(CSlydraDlg& dlg, CTerminationSignals* pTermination = nullptr);
+
+private:
+    CTranslations m_translations;
 };

@@ -54,7 +54,7 @@ void CStatusRow::SetMoves(int nMoves)
 
 void CStatusRow::SetSeconds(int nSeconds)
 {
-    const QString strTime = QString::fromStdString(FormatElapsed(nSeconds));
+    const QString strTime = FormatElapsed(nSeconds);
     m_wndTime->setText(Directed(strTime));
     m_wndTime->setAccessibleName(tr("Time %1").arg(strTime));
     FitLabels();

@@ -5,6 +5,7 @@
 #include "render/BoardPainter.h"
 #include "render/PictureDecode.h"
 #include "render/PicturePrepare.h"
+#include "scores/ScoreTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,14 +40,16 @@ QString PictureFilter()
 COptionsDlg::COptionsDlg(QWidget* pParent)
     : CTitledDlg(tr("Options"), pParent)
 {
-    AddControl(new QGroupBox(tr("Picture"), this), 7, 52, 126, 44);
+    AddControl(new QGroupBox(tr("Picture"), this), 7, 52, 126, 57);
     auto* pSizeLabel = AddControl(new QLabel(tr("Grid Size: "), this), 6, 23, 37, 10);
     m_pGridSize = AddControl(new QComboBox(this), 43, 21, 35, 14);
-    m_pAnimation = AddControl(new QCheckBox(tr("Animation"), this), 7, 40, 47, 10);
-    m_pPath = AddControl(new QLineEdit(this), 13, 76, 95, 14);
-    m_pUsePicture = AddControl(new QCheckBox(tr("Use"), this), 13, 63, 28, 10);
-    m_pFitPicture = AddControl(new QCheckBox(tr("Fit to board"), this), 52, 63, 72, 10);
-    auto* pBrowse = AddControl(new QPushButton(QStringLiteral("..."), this), 112, 76, 14, 14);
+    // The check boxes reach across their empty rows, for languages whose word is longer.
+    m_pAnimation = AddControl(new QCheckBox(tr("Animation"), this), 7, 40, 126, 10);
+    m_pPath = AddControl(new QLineEdit(this), 13, 89, 95, 14);
+    //: Use the picture file below for the tiles, instead of the letters.
+    m_pUsePicture = AddControl(new QCheckBox(tr("Use"), this), 13, 63, 113, 10);
+    m_pFitPicture = AddControl(new QCheckBox(tr("Fit to board"), this), 13, 76, 113, 10);
+    auto* pBrowse = AddControl(new QPushButton(QStringLiteral("..."), this), 112, 89, 14, 14);
 
     pSizeLabel->setBuddy(m_pGridSize);
     m_pPath->setAccessibleName(tr("Picture file"));
@@ -67,7 +70,8 @@ COptionsDlg::~COptionsDlg() = default;
 void COptionsDlg::OnInitDialog()
 {
     CTitledDlg::OnInitDialog();
-    m_pGridSize->addItems({QStringLiteral("3x3"), QStringLiteral("4x4"), QStringLiteral("5x5")});
+    for (int level = 0; level < CScoreTable::kLevels; ++level)
+        m_pGridSize->addItem(CScoreTable::LevelName(level));
     // A stored size outside 3..5 leaves the list without a selection.
     m_pGridSize->setCurrentIndex(-1);
     // Compared before subtracting: a stored INT_MIN would overflow.

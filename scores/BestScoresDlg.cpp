@@ -27,25 +27,20 @@ CBestScoresDlg::CBestScoresDlg(QWidget* pParent)
     label(tr("Number of Moves:"), 7, 21, 108);
     for (int level = 0; level < kLevels; ++level) {
         const int y = 34 + 10 * level;
-        rowPart(LevelText(level), 7, y, 19);
+        rowPart(CScoreTable::LevelName(level), 7, y, 19);
         m_pMovesName[level] = label(QString(), 27, y, 66);
         m_pMoves[level] = rowPart(QString(), 96, y, 37);
     }
     label(tr("Time to Complete:"), 7, 70, 94);
     for (int level = 0; level < kLevels; ++level) {
         const int y = 83 + 10 * level;
-        rowPart(LevelText(level), 7, y, 19);
+        rowPart(CScoreTable::LevelName(level), 7, y, 19);
         m_pTimeName[level] = label(QString(), 27, y, 66);
         m_pTime[level] = rowPart(QString(), 96, y, 37);
     }
 }
 
 CBestScoresDlg::~CBestScoresDlg() = default;
-
-QString CBestScoresDlg::LevelText(int nLevel)
-{
-    return QStringLiteral("%1x%1").arg(nLevel + 3);
-}
 
 void CBestScoresDlg::OnInitDialog()
 {
@@ -78,14 +73,17 @@ void CBestScoresDlg::DoDataExchange(bool bSaveAndValidate)
     for (int level = 0; level < kLevels; ++level) {
         int nValue{};
         QString strName;
+        const QString strLevel = CScoreTable::LevelName(level);
         if (m_pScoreTable->GetMovesRecord(level, nValue, strName)) {
-            const QString strRow = tr("%1, %2, %n moves", nullptr, nValue).arg(LevelText(level), strName);
+            strName = CScoreTable::ShownName(strName);
+            const QString strRow = tr("%1, %2, %n moves", nullptr, nValue).arg(strLevel, strName);
             showName(m_pMovesName[level], strName, strRow);
             m_pMoves[level]->setText(QString::number(nValue));
         }
         if (m_pScoreTable->GetTimeRecord(level, nValue, strName)) {
-            const QString strTime = QString::fromStdString(FormatElapsed(nValue));
-            showName(m_pTimeName[level], strName, tr("%1, %2, %3").arg(LevelText(level), strName, strTime));
+            strName = CScoreTable::ShownName(strName);
+            const QString strTime = FormatElapsed(nValue);
+            showName(m_pTimeName[level], strName, tr("%1, %2, %3").arg(strLevel, strName, strTime));
             m_pTime[level]->setText(strTime);
         }
     }

@@ -34,9 +34,6 @@ protected:
     void LayOut() override;
 
 private:
-    // "3x3", "4x4" or "5x5".
-    static QString LevelText(int nLevel);
-
     QLabel* m_pMovesName[kLevels] = {};
     QLabel* m_pMoves[kLevels] = {};
     QLabel* m_pTimeName[kLevels] = {};

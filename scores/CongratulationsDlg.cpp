@@ -1,5 +1,7 @@
 #include "scores/CongratulationsDlg.h"
 
+#include "scores/ScoreTable.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -56,10 +58,10 @@ QLabel* CCongratulationsDlg::Line(int nLine) const
 void CCongratulationsDlg::DoDataExchange(bool bSaveAndValidate)
 {
     if (bSaveAndValidate) {
-        m_strName = m_pName->text();
+        m_strName = CScoreTable::StoredName(m_pName->text());
         return;
     }
-    m_pName->setText(m_strName);
+    m_pName->setText(CScoreTable::ShownName(m_strName));
     m_pLines[0]->setText(m_strLine1);
     m_pLines[1]->setText(m_strLine2);
     m_pLines[2]->setText(m_strLine3);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include <QString>
 
-// The one text form of a duration: "01h02m05s" from one hour up, else "02m05s".
-std::string FormatElapsed(int nSeconds);
+// The one text form of a duration: "01h02m05s" from one hour up, else "02m05s",
+// in the player's language.
+QString FormatElapsed(int nSeconds);

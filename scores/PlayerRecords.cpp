@@ -13,15 +13,16 @@ CPlayerRecords::CPlayerRecords(Ask ask, Open open)
 
 void CPlayerRecords::OnGridCompleted(const SResult& result, const CScoreTable::RecordRule& beats)
 {
-    const QString strTime = QString::fromStdString(FormatElapsed(result.nSeconds));
+    const QString strTime = FormatElapsed(result.nSeconds);
     // Compared with the records on disk and saved there before anything waits
     // for the player: a display that goes away or a crash must not take the
     // record with it.
     const SRecordsBeaten beaten = m_scores.OfferResult(result.nLevel, result.nMoves, result.nSeconds, beats);
+    // English keeps "from 1 moves": the plural forms are for the languages that need them.
     const QString strText =
-        tr("Congratulations, you have successfully completed the grid in a time of %1 from %2 moves")
-            .arg(strTime)
-            .arg(result.nMoves);
+        tr("Congratulations, you have successfully completed the grid in a time of %1 from %n moves", nullptr,
+           result.nMoves)
+            .arg(strTime);
     m_ask(strText, tr("Grid Completed"), QMessageBox::Ok, QMessageBox::NoIcon, [this, beaten, result, strTime](auto) {
         if (!beaten.Any())
             return TellSaveFailure();

@@ -12,6 +12,22 @@ QString CScoreTable::DefaultName()
     return QStringLiteral("Anonymous");
 }
 
+QString CScoreTable::ShownName(const QString& strStored)
+{
+    return strStored == DefaultName() ? tr("Anonymous") : strStored;
+}
+
+QString CScoreTable::StoredName(const QString& strShown)
+{
+    return strShown == ShownName(DefaultName()) ? DefaultName() : strShown;
+}
+
+QString CScoreTable::LevelName(int nLevel)
+{
+    //: A grid size: 3x3, 4x4 or 5x5.
+    return tr("%1x%1").arg(nLevel + 3);
+}
+
 QString CScoreTable::DefaultPath()
 {
     const QString strFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -93,6 +109,7 @@ QString CScoreTable::TakeUntoldFailure()
     if (!m_bUntold)
         return QString();
     m_bUntold = false;
+    //: %1 is the file, %2 why it could not be written.
     return tr("The records could not be saved to %1: %2. Slydra will try again when a record changes and when it "
               "closes.")
         .arg(QDir::toNativeSeparators(m_strPath), m_strReason);

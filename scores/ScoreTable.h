@@ -33,7 +33,15 @@ public:
     static constexpr int kLevels = SStatsRecords::kLevels;
     static constexpr int kDefaultMoves = 9999;
     static constexpr int kDefaultTime = 3599;
+    // The holder of a record no one has named: always these bytes in the file.
     static QString DefaultName();
+    // A holder as the player reads it: the default holder in the player's language.
+    static QString ShownName(const QString& strStored);
+    // What the player left in a name box, as stored: the default holder shown
+    // in the player's language stores as the default holder.
+    static QString StoredName(const QString& strShown);
+    // "3x3", "4x4" or "5x5": the grid size whose records stand at nLevel.
+    static QString LevelName(int nLevel);
     // Stats.bin in the application's data folder.
     static QString DefaultPath();
 

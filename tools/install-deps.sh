@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build        # compiler and build tools
   qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets, its xcb/offscreen plugins, the GL headers Qt6Gui's CMake package asks for
   qt6-image-formats-plugins libpng-dev     # pictures: Qt's WebP and TIFF readers; libpng, which reads a PNG's top rows alone
+  qt6-tools-dev qt6-l10n-tools             # the translations: Qt6LinguistTools for CMake, lupdate and lrelease
+  qt6-translations-l10n fonts-wqy-microhei # Qt's own texts in each language; a Chinese and Japanese font for the tests
   libgtest-dev googletest                  # core tests
   clang libclang-rt-14-dev                 # the fuzz targets: clang with its libFuzzer
   xvfb xdotool python3-xlib python3-pil    # the real-window test: drive, grab and read the window

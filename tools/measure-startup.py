@@ -6,7 +6,10 @@
 #   text         the same dialog showing the text of the game's first frame (its
 #                menu bar and labels) in plain Qt widgets: the cost of Qt's font
 #                system, which any window with text pays
-#   game         Slydra with the built-in letter sheet (first start settings)
+#   game         Slydra with the built-in letter sheet (first start settings), in English
+#   german       the same under LANG=de_DE.UTF-8: the game's catalog and Qt's loaded
+#   hebrew       the same in Hebrew, laid out right to left
+#   japanese     the same in Japanese, its texts drawn from a fallback font
 #   photo        Slydra with a 24-megapixel JPEG as the tile picture, fitted to the board
 #   progressive  the same photo as a progressive JPEG
 #   png          the same photo enlarged to an 8000 x 6000 PNG
@@ -38,10 +41,11 @@ from Xlib import X, display
 from Xlib.ext import damage
 
 PICTURES = ("photo", "progressive", "png", "portrait")
+LANGUAGES = {"german": "de_DE.UTF-8", "hebrew": "he_IL.UTF-8", "japanese": "ja_JP.UTF-8"}
 HOSTILE = ("mng-9000.mng", "mng-15000.mng", "interlaced-10000.png", "bomb-10000.png", "progressive-10000.jpg",
            "progressive-444-24mp.jpg", "screen-65535.gif", "padded-200mb.webp", "ascii-5000.pbm")
 SIZED = ("game",) + PICTURES + tuple(f"{kind} first" for kind in PICTURES)
-KINDS = tuple(k for k in ("baseline", "text") + SIZED + tuple(f"{k} max" for k in SIZED) + HOSTILE
+KINDS = tuple(k for k in ("baseline", "text") + SIZED + tuple(LANGUAGES) + tuple(f"{k} max" for k in SIZED) + HOSTILE
               + (("against",) if os.environ.get("AGAINST") else ())
               if k in ("baseline", "text", "game", "game max") or re.search(os.environ.get("ONLY", ""), k))
 MAX = (1920, 1080)
@@ -116,7 +120,8 @@ def first_frame(command, env, first_use=False, size=(240, 294), wait=None):
 
 def environment(display_name, kind, picture=None):
     """A fresh account's settings and data folders for one kind of run."""
-    env = dict(os.environ, DISPLAY=display_name, QT_QPA_PLATFORM="xcb")
+    env = {k: v for k, v in os.environ.items() if not k.startswith(("LANG", "LC_"))}
+    env.update(DISPLAY=display_name, QT_QPA_PLATFORM="xcb", LANG=LANGUAGES.get(kind, "C.UTF-8"))
     for var in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME"):
         env[var] = f"{work.name}/{kind}/{var}"
         os.makedirs(env[var], mode=0o700)

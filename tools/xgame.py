@@ -16,8 +16,10 @@ work, procs = tempfile.mkdtemp(prefix='slydra-e2e.'), []
 dirs = {'XDG_RUNTIME_DIR': work, **{k: f'{work}/{k.lower()}' for k in ('HOME', 'XDG_CONFIG_HOME', 'XDG_DATA_HOME')}}
 stats = pathlib.Path(dirs['XDG_DATA_HOME'], 'Brevik/Slydra/Stats.bin')
 conf = pathlib.Path(dirs['XDG_CONFIG_HOME'], 'Brevik/Slydra.conf')
-plain = {**{k: v for k, v in os.environ.items() if not k.startswith(('QT_', 'DISPLAY', 'WAYLAND', 'DBUS'))}, **dirs,
-         'DBUS_SESSION_BUS_ADDRESS': f'unix:path={work}/no-bus'}
+# The game speaks English, whatever the language of the desktop that runs the tests.
+unset = ('QT_', 'DISPLAY', 'WAYLAND', 'DBUS', 'LANG', 'LC_')
+plain = {**{k: v for k, v in os.environ.items() if not k.startswith(unset)}, **dirs,
+         'DBUS_SESSION_BUS_ADDRESS': f'unix:path={work}/no-bus', 'LANG': 'C.UTF-8'}
 env, dpy, prefix, game = {}, None, '', ''
 
 

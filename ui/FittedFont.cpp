@@ -18,12 +18,15 @@ namespace {
 
 constexpr double kSmallestPoints = 5.0;
 
-bool Fits(const QWidget& widget, const QString& strText, const QRect& room)
+// Spaces at the end of a text count only where they push its letters away from
+// the edge it is aligned to: the right.
+bool Fits(const QWidget& widget, const QString& strText, const QRect& room, bool bTrailingSpaces = false)
 {
     if (strText.trimmed().isEmpty())
         return true;
     const QFontMetrics metrics = widget.fontMetrics();
-    return metrics.horizontalAdvance(strText.trimmed()) <= room.width() && metrics.height() <= room.height();
+    const QString strShown = bTrailingSpaces ? strText : strText.trimmed();
+    return metrics.horizontalAdvance(strShown) <= room.width() && metrics.height() <= room.height();
 }
 
 QRect ButtonRoom(const QAbstractButton& button)
@@ -44,7 +47,7 @@ bool ShowsWhole(const QWidget& widget)
         const QRect room = pLabel->contentsRect();
         if (pLabel->wordWrap())
             return pLabel->heightForWidth(room.width()) <= room.height();
-        return Fits(widget, pLabel->text(), room);
+        return Fits(widget, pLabel->text(), room, pLabel->alignment() & Qt::AlignRight);
     }
     if (const auto* pButton = qobject_cast<const QAbstractButton*>(&widget))
         return Fits(widget, pButton->text(), ButtonRoom(*pButton));

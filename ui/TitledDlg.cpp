@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +46,18 @@ QColor TitleColour(const QColor& background)
     return blue;
 }
 
+// The width a button of the first size needs to show its text at the
+// application's font inside its frame, two pixels clear on either side, and
+// never less than nWidth.
+int WidthFor(const QPushButton& button, int nWidth)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.rect = QRect(0, 0, nWidth, 20);
+    const QRect room = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    return std::max(nWidth, button.fontMetrics().horizontalAdvance(button.text()) + nWidth - room.width() + 4);
+}
+
 // 9 points at the screen's vertical resolution: 12 pixels at 96 dpi.
 int TitlePixelHeight(const QWidget& widget)
 {
@@ -70,13 +83,17 @@ CTitledDlg::CTitledDlg(const QString& strTitle, QWidget* pParent)
     m_fontTitle.setBold(true);
     m_fontTitle.setPixelSize(TitlePixelHeight(*this));
 
+    // A word longer than "Cancel" or "OK" widens its button towards the title.
     m_btnCancel = new QPushButton(tr("Cancel"), this);
-    Place(m_btnCancel, QRect(187, 3, 48, 20));
+    const int nCancel = WidthFor(*m_btnCancel, 48);
+    Place(m_btnCancel, QRect(kPageWidth - 5 - nCancel, 3, nCancel, 20));
     m_btnCancel->setAutoDefault(false);
     connect(m_btnCancel, &QPushButton::clicked, this, &CTitledDlg::reject);
 
     m_btnOk = new QPushButton(tr("OK"), this);
-    Place(m_btnOk, QRect(135, 3, 48, 20));
+    const int nOk = WidthFor(*m_btnOk, 48);
+    m_nTitleEnd = kPageWidth - 5 - nCancel - 4 - nOk;
+    Place(m_btnOk, QRect(m_nTitleEnd, 3, nOk, 20));
     m_btnOk->setDefault(true);
     connect(m_btnOk, &QPushButton::clicked, this, &CTitledDlg::accept);
 }
@@ -209,7 +226,7 @@ void CTitledDlg::DrawTitle(QPainter& painter)
     painter.setPen(TitleColour(palette().color(backgroundRole())));
     // From the page's leading edge to OK and Cancel.
     const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) | Qt::AlignTop;
-    painter.drawText(Scaled(QRect(5, 0, 130, kTitleBand)), static_cast<int>(align), windowTitle());
+    painter.drawText(Scaled(QRect(5, 0, m_nTitleEnd - 5, kTitleBand)), static_cast<int>(align), windowTitle());
 }
 
 void CTitledDlg::paintEvent(QPaintEvent*)

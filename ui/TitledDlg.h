@@ -84,4 +84,6 @@ private:
     QFont m_fontTitle;
     QPushButton* m_btnOk = nullptr;
     QPushButton* m_btnCancel = nullptr;
+    // Where OK begins: the title's room ends there.
+    int m_nTitleEnd = 0;
 };

@@ -85,5 +85,5 @@ TEST(FormatElapsed, MinutesAndSecondsBelowAnHourThenHours) {
         {3600, "01h00m00s"}, {3725, "01h02m05s"}, {360000, "100h00m00s"},
     };
     for (const auto& [nSeconds, text] : table)
-        EXPECT_EQ(FormatElapsed(nSeconds), text);
+        EXPECT_EQ(FormatElapsed(nSeconds).toStdString(), text);
 }

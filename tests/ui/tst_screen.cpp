@@ -1,9 +1,11 @@
 #include "Harness.h"
 
 #include "app/AboutDlg.h"
+#include "app/Translations.h"
 #include "options/OptionsDlg.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/CongratulationsDlg.h"
+#include "scores/ElapsedText.h"
 
 using Points = QList<QPoint>;
 
@@ -14,10 +16,18 @@ class ScreenTest : public QObject {
     QTemporaryDir m_dir;
 
     // The texts on the page whose ink leaves their widget (less a check box's
-    // indicator or a button's frame), and the controls a screen reader finds
-    // without a name.
-    static QStringList Unreadable(const QWidget& page) {
+    // indicator or a button's frame), the controls a screen reader finds
+    // without a name, a title cut by OK, and a menu entry left off its bar.
+    static QStringList Unreadable(QWidget& page) {
         QStringList cut;
+        if (auto* pPage = qobject_cast<CTitledDlg*>(&page)) {
+            const QRect title = Ink(pPage->grab().toImage(), [](const QColor& c) { return c == QColor(0, 0, 255); });
+            if (title.intersects(pPage->OkButton()->geometry().adjusted(-3, 0, 3, 0)))  // cut where OK begins
+                cut << page.windowTitle();
+        }
+        for (const QMenuBar* pBar : page.findChildren<QMenuBar*>())
+            if (!pBar->rect().contains(pBar->actionGeometry(pBar->actions().constLast())))
+                cut << pBar->actions().constLast()->text();
         for (QWidget* w : page.findChildren<QWidget*>()) {
             const QAccessibleInterface* pRead = QAccessible::queryAccessibleInterface(w);
             const bool bNamed = !pRead->text(QAccessible::Name).isEmpty();
@@ -30,8 +40,10 @@ class ScreenTest : public QObject {
             const bool bCheck = qobject_cast<QCheckBox*>(w);
             const int inset = bCheck ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth) : pButton ? 4 : 0;
             const int flags = pLabel && pLabel->wordWrap() ? Qt::TextWordWrap : 0;
-            const QRect ink = w->fontMetrics().boundingRect(w->rect().adjusted(inset, 0, 0, 0), flags, text.trimmed());
-            if (ink.width() > w->width() - inset || ink.height() > w->height() + 2)
+            // Aligned right, a text's trailing space pushes its letters left.
+            const QString shown = pLabel && pLabel->alignment() & Qt::AlignRight ? text : text.trimmed();
+            const QRect ink = w->fontMetrics().boundingRect(w->rect().adjusted(inset, 0, 0, 0), flags, shown);
+            if (!text.trimmed().isEmpty() && (ink.width() > w->width() - inset || ink.height() > w->height() + 2))
                 cut << text;
         }
         return cut;
@@ -104,31 +116,29 @@ private slots:
     // right to left it mirrors whole, and so does the row of labels.
     void pages_data() {
         QTest::addColumn<QSize>("window");
-        QTest::addColumn<bool>("reverse");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QRect>("page");
         QTest::addColumn<QList<QRect>>("controls");  // OK, Cancel, the Grid Size box and "..."
         QTest::addColumn<QRect>("title");  // where its ink lies
         QTest::addColumn<QRect>("caption");  // "Moves", in the window
         QTest::addColumn<int>("gap");  // the blank columns between "Moves" and its count
         QTest::addColumn<double>("points");  // the texts' size
-        QTest::newRow("240 x 294") << QSize(240, 294) << false << QRect(0, 0, 240, 268)
-            << QList<QRect>{{135, 3, 48, 20}, {187, 3, 48, 20}, {74, 34, 60, 23}, {192, 124, 24, 22}}
+        QTest::newRow("240 x 294") << QSize(240, 294) << "" << QRect(0, 0, 240, 268)
+            << QList<QRect>{{135, 3, 48, 20}, {187, 3, 48, 20}, {74, 34, 60, 23}, {192, 145, 24, 22}}
             << QRect(6, 1, 50, 13) << QRect(5, 245, 40, 16) << 2 << 9.0;
-        QTest::newRow("240 x 294, right to left") << QSize(240, 294) << true << QRect(0, 0, 240, 268)
-            << QList<QRect>{{57, 3, 48, 20}, {5, 3, 48, 20}, {106, 34, 60, 23}, {24, 124, 24, 22}}
-            << QRect(184, 1, 50, 13) << QRect(195, 245, 40, 16) << 2 << 9.0;
-        QTest::newRow("480 x 588, right to left") << QSize(480, 588) << true << QRect(0, 0, 480, 536)
-            << QList<QRect>{{114, 6, 96, 40}, {10, 6, 96, 40}, {212, 68, 120, 46}, {48, 248, 48, 44}}
-            << QRect(367, 3, 101, 24) << QRect(390, 490, 80, 32) << 9 << 18.0;
-        QTest::newRow("600 x 400") << QSize(600, 400) << false << QRect(136, 0, 327, 365)
-            << QList<QRect>{{320, 4, 65, 27}, {391, 4, 65, 27}, {237, 46, 82, 32}, {398, 169, 32, 30}}
+        QTest::newRow("480 x 588, Hebrew") << QSize(480, 588) << "he" << QRect(0, 0, 480, 536)
+            << QList<QRect>{{114, 6, 96, 40}, {10, 6, 96, 40}, {212, 68, 120, 46}, {48, 290, 48, 44}}
+            << QRect(365, 9, 102, 13) << QRect(390, 490, 80, 32) << 6 << 18.0;
+        QTest::newRow("600 x 400") << QSize(600, 400) << "" << QRect(136, 0, 327, 365)
+            << QList<QRect>{{320, 4, 65, 27}, {391, 4, 65, 27}, {237, 46, 82, 32}, {398, 198, 32, 30}}
             << QRect(8, 3, 68, 15) << QRect(143, 334, 54, 22) << 4 << 12.2625;
     }
 
     void pages() {
         QFETCH(QSize, window);
-        QFETCH(bool, reverse);
-        QApplication::setLayoutDirection(reverse ? Qt::RightToLeft : Qt::LeftToRight);
+        QFETCH(QString, language);
+        CTranslations translations;
+        translations.Load(QLocale(language));
         CTestDlg d;
         d.resize(window);
         QLabel* pCaption = d.findChildren<QLabel*>().value(0);
@@ -153,7 +163,6 @@ private slots:
         // The board keeps its places.
         const QString drawn = QStringLiteral(SLYDRA_LOOKS "/board-%1x%2.png").arg(window.width()).arg(window.height());
         QVERIFY(!QFile::exists(drawn) || d.Frame() == QImage(drawn).convertToFormat(QImage::Format_RGB32));
-        QApplication::setLayoutDirection(Qt::LeftToRight);
     }
 
     // Each frame puts the tile where the player sees it move; the last one
@@ -205,21 +214,34 @@ private slots:
         QCOMPARE(slid, d.Frame());
     }
 
-    // Every text shows whole with the application font as it is and one and
-    // two points larger, the longest texts of the game included; at 9 points
-    // the window, the pages and the completion message look as drawn, each page over
-    // the window (SLYDRA_NEW_LOOKS=1 writes the pictures afresh after a
-    // deliberate change).
+    // Every text shows whole in English with the application font as it is and
+    // one and two points larger, and in every language at the first size and
+    // twice that, the longest texts of the game and every record line
+    // included; in English at 9 points the window, the pages and the
+    // completion message look as drawn, each page over the window
+    // (SLYDRA_NEW_LOOKS=1 writes the pictures afresh after a deliberate change).
     void texts_data() {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("points");
+        QTest::addColumn<int>("scale");
         for (int points : {9, 10, 11})
-            QTest::addRow("DejaVu Sans %d", points) << points;
+            QTest::addRow("DejaVu Sans %d", points) << QString() << points << 1;
+        // Each language the game speaks, by its catalog: slydra_de.qm.
+        for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList()) {
+            for (int scale : {1, 2})
+                QTest::addRow("%s, %dx", qPrintable(file), scale) << file.mid(7).chopped(3) << 9 << scale;
+        }
     }
 
     void texts() {
+        QFETCH(QString, language);
         QFETCH(int, points);
+        QFETCH(int, scale);
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+        CTranslations translations;
+        translations.Load(QLocale(language));
         CTestDlg d;
+        d.resize(QSize(240, 294) * scale);
         QStringList cut;
         QMap<int, QImage> looks;  // the window, Congratulations, About, Options, Best Scores, the completion message
         const auto check = [&](QWidget* pShown) {
@@ -240,20 +262,24 @@ private slots:
         d.Win();
         CCongratulationsDlg congratulations(&d);
         congratulations.m_strName = QStringLiteral("Anonymous");
-        congratulations.m_strLine1 = QStringLiteral("Fastest time: 59m58s");
-        congratulations.m_strLine2 = QStringLiteral("You have the fastet time of 59m58s");
+        // Each record line; the last two left as drawn: both records' top line over the time's middle line.
+        for (const auto& [moves, time] : {std::pair(true, false), {true, true}, {false, true}}) {
+            congratulations.DescribeRecords(moves, time, 9999, FormatElapsed(3598), CScoreTable::LevelName(2));
+            congratulations.UpdateData(false);
+            cut << Unreadable(congratulations);
+        }
+        congratulations.m_strLine3.clear();
         congratulations.UpdateData(false);
         looks[0] = d.grab().toImage();
         cut << Unreadable(d);
         looks[1] = congratulations.grab().toImage();
-        cut << Unreadable(congratulations);
         d.m_bRealBoxes = true;
         d.OnGridCompleted();
         check(d.Box());
         QApplication::setFont(QFont());
         QCOMPARE(cut, QStringList());
         QCOMPARE(looks.size(), 6);
-        for (int i = 0; i < looks.size() && points == 9; ++i) {
+        for (int i = 0; i < looks.size() && points == 9 && language.isEmpty(); ++i) {
             const QString file = QStringLiteral(SLYDRA_LOOKS "/%1.png").arg(i);
             if (qEnvironmentVariableIsSet("SLYDRA_NEW_LOOKS"))
                 looks[i].save(file);

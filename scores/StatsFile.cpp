@@ -130,13 +130,15 @@ bool CStatsFile::Lock()
 bool CStatsFile::ClearLockPaths()
 {
     QStringList chain;
-    for (QString strPath = m_lock.fileName(); Look(strPath) == fs::file_type::regular; strPath += QStringLiteral(".rmlock"))
-        chain.prepend(strPath);
-    const QString strObstacle = Obstacle(chain.isEmpty() ? m_lock.fileName() : chain.front() + QStringLiteral(".rmlock"));
+    const QString strRemoverSuffix = QStringLiteral(".rmlock");
+    QString strBeyond = m_lock.fileName();
+    for (; Look(strBeyond) == fs::file_type::regular; strBeyond += strRemoverSuffix)
+        chain.prepend(strBeyond);
+    const QString strObstacle = Obstacle(strBeyond);
     if (!strObstacle.isEmpty())
         return Fail(strObstacle);
     for (const QString& strPath : chain) {
-        QLockFile remover(strPath + QStringLiteral(".rmlock"));
+        QLockFile remover(strPath + strRemoverSuffix);
         // Checked again under that lock: another game may have just put a fresh lock in its place.
         if (IsStale(strPath) && remover.tryLock(0) && Look(strPath) == fs::file_type::regular && IsStale(strPath))
             QFile::remove(strPath);

@@ -21,7 +21,8 @@ if ! { cmake --preset release && cmake --build --preset release; } >"$log" 2>&1;
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "play.sh: no display (DISPLAY and WAYLAND_DISPLAY are unset): Slydra is built at $build/slydra but needs a desktop session to open its window" >&2
+  echo "play.sh: no display (DISPLAY and WAYLAND_DISPLAY are unset): Slydra is built at $build/slydra" \
+       "but needs a desktop session to open its window" >&2
   exit 1
 fi
 

@@ -153,6 +153,14 @@ void CBoardView::StopSlide()
     m_slide.StopSlide();
 }
 
+void CBoardView::FinishSlide()
+{
+    if (!IsSliding())
+        return;
+    m_slide.SkipToLastFrame();
+    SlideFrame();
+}
+
 void CBoardView::OnLButtonDown(const QPointF& point)
 {
     const double dpr = m_frame.devicePixelRatio();

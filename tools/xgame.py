@@ -50,6 +50,25 @@ def start_xvfb():
     return procs[0]
 
 
+def start_wm():  # openbox on the X server, so that a window can be maximised and restored
+    quiet = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    procs.insert(0, subprocess.Popen(['openbox', '--sm-disable'], env=env, **quiet))
+    check = dpy.intern_atom('_NET_SUPPORTING_WM_CHECK')
+    assert until(lambda: dpy.screen().root.get_full_property(check, X.AnyPropertyType)), 'openbox did not start'
+
+
+def wm_states(win):
+    states = win.get_full_property(dpy.intern_atom('_NET_WM_STATE'), X.AnyPropertyType)
+    return {dpy.get_atom_name(a) for a in states.value} if states else set()
+
+
+def ask_wm(win, add, *states):  # adds or removes states of the window, as a taskbar asks the window manager to
+    data = (32, [int(add), *map(dpy.intern_atom, states), 2, 0])
+    asked = protocol.event.ClientMessage(window=win, client_type=dpy.intern_atom('_NET_WM_STATE'), data=data)
+    dpy.screen().root.send_event(asked, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+    dpy.flush()
+
+
 def start_game(scale=1, size=None, **settings):  # size: the window's (width, height) in points, as a last run kept it
     kept = f'[Window]\nWidth={size[0]}\nHeight={size[1]}\n' if size else ''
     conf.write_text('[Settings]\n' + ''.join(f'{k}={v}\n' for k, v in settings.items()) + kept)

@@ -3,15 +3,16 @@
 # tools/xgame.py): the window against its desktop entry, the frame, two taps on
 # grabbed pixels, a whole 3x3 game to a record that outlives the X server, the
 # command line, two windows on one data folder that each set a record and
-# close, a window grown to twice its size, and taps and keys on the edge pixels
-# of tiles at other desktop scales.
+# close, a window grown to twice its size, taps and keys on the edge pixels of
+# tiles at other desktop scales, and last, under openbox, a window closed
+# maximised and one closed restored, each started again.
 # usage: installed_game.py --prefix PREFIX [--build TREE --built BINARY]
 import heapq, pathlib, re, signal, struct, sys, time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tools'))
 import xgame as x  # noqa: E402
 from xgame import ANON, BLACK, BLUE, DARK, FACE, SHADOW, WHITE, click, close, menu, pixels, run, same  # noqa: E402
-from xgame import settled, start_game, start_xvfb, stats, stats_file, window, xdo  # noqa: E402
+from xgame import settled, start_game, start_xvfb, stats, stats_file, until, window, xdo  # noqa: E402
 
 NAME = 'Ada Lovelace'
 
@@ -78,6 +79,20 @@ def taps(scale, size=None):  # at this scale a tap moves the tile drawn under it
     x.clicked(win, x_b, next(a for a, _ in x.runs(moved, BLACK, x=x_b) if a > l_last), f'{at}-l-first', was_home)
     close(win)  # and gone, before the next start writes its settings
     game_proc.wait(timeout=30)
+
+
+def maximised():  # under a window manager: a game closed maximised starts maximised, one closed restored restored
+    x.start_wm()
+    big = ('_NET_WM_STATE_MAXIMIZED_VERT', '_NET_WM_STATE_MAXIMIZED_HORZ')
+    shown = lambda win: 'maximised' if set(big) <= x.wm_states(win) else win.get_geometry().width
+    game_proc, win = start_game(Dims=3, UseAnim=0)
+    for want in ('maximised', 240):
+        x.ask_wm(win, want == 'maximised', *big)  # as a taskbar asks
+        assert until(lambda: shown(win) == want), f'openbox did not make the window {want}'
+        close(win)
+        game_proc.wait(timeout=30)
+        game_proc, win = x.restart()
+        same('a game started after one closed so', want, until(lambda: shown(win) == want and want, 5) or shown(win))
 
 
 def play():
@@ -148,6 +163,7 @@ def play():
     game_proc.wait(timeout=30)
     for scale, size in ((1.25, None), (1.25, (300, 368)), (1.5, None), (2, None), (2, (300, 368))):
         taps(scale, size)
+    maximised()
 
 
 if __name__ == '__main__':

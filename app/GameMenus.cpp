@@ -16,7 +16,9 @@ CGameMenus::CGameMenus(QWidget& window)
     pNew->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
     connect(pNew, &QAction::triggered, this, &CGameMenus::NewGame);
 
+    pGame->installEventFilter(this);
     QMenu* pTools = addMenu(tr("&Tools"));
+    pTools->installEventFilter(this);
     connect(pTools->addAction(tr("&About")), &QAction::triggered, this, &CGameMenus::About);
     connect(pTools->addAction(tr("&Best Scores...")), &QAction::triggered, this, &CGameMenus::BestScores);
     connect(pTools->addAction(tr("&Options...")), &QAction::triggered, this, &CGameMenus::Options);
@@ -39,6 +41,14 @@ void CGameMenus::SetScale(double dScale)
 
 bool CGameMenus::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
+    auto* pMenu = qobject_cast<QMenu*>(pWatched);
+    if (pMenu && pEvent->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Escape) {
+        // A menu's own Escape leaves the bar holding the keys, title lit, until a second Escape; one closes both.
+        pMenu->hide();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(this, &escape);
+        return true;
+    }
     if (pWatched == parent() && pEvent->type() == QEvent::KeyPress && TakeKey(static_cast<QKeyEvent&>(*pEvent)))
         return true;
     return QMenuBar::eventFilter(pWatched, pEvent);

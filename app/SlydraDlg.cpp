@@ -109,6 +109,8 @@ void CSlydraDlg::OnCellClicked(int nRow, int nCol)
 
 void CSlydraDlg::OnArrowKey(EDirection direction)
 {
+    // Keys typed quickly all count; a tap during a slide is still dropped.
+    m_pBoardView->FinishSlide();
     PlayMove([this, direction] { return m_game.MoveTowards(direction); });
 }
 

@@ -34,7 +34,8 @@ public:
     void OnBestScores();
     // A tap on a cell: slides its tile into the blank when they share an edge.
     void OnCellClicked(int nRow, int nCol);
-    // An arrow key: slides the tile beside the blank in the arrow's direction.
+    // An arrow key: slides the tile beside the blank in the arrow's direction,
+    // once a slide still running has been drawn to its end.
     void OnArrowKey(EDirection direction);
     // Runs onResigned at once when no game runs; else asks first, and runs it
     // unless the answer is No.

@@ -20,6 +20,14 @@ QAccessibleInterface* BoardAccessible(const QString&, QObject* pObject)
     return pView ? new QAccessibleWidget(pView, QAccessible::Grouping) : nullptr;
 }
 
+// The device pixel under a point: a press arrives as a device pixel divided by the scale, and multiplied back
+// (at 1.1 or 1.75, say) it can fall a hair short of that pixel.
+int DevicePixel(double dPoints, double dpr)
+{
+    constexpr double kHair = 1.0 / 1024;
+    return static_cast<int>(std::floor(dPoints * dpr + kHair));
+}
+
 } // namespace
 
 CBoardView::CBoardView(const CBoard& board, QWidget* pParent)
@@ -153,11 +161,19 @@ void CBoardView::StopSlide()
     m_slide.StopSlide();
 }
 
+void CBoardView::FinishSlide()
+{
+    if (!IsSliding())
+        return;
+    m_slide.SkipToLastFrame();
+    SlideFrame();
+}
+
 void CBoardView::OnLButtonDown(const QPointF& point)
 {
     const double dpr = m_frame.devicePixelRatio();
-    const int x = static_cast<int>(std::floor(point.x() * dpr)) - m_layout.origin.x;
-    const int y = static_cast<int>(std::floor(point.y() * dpr)) - m_layout.origin.y;
+    const int x = DevicePixel(point.x(), dpr) - m_layout.origin.x;
+    const int y = DevicePixel(point.y(), dpr) - m_layout.origin.y;
     int nRow{};
     int nCol{};
     if (BoardGeometry::CellAtPoint(x, y, m_layout.nTileSize, m_board.m_nSize, nRow, nCol, m_layout.nMargin))
@@ -186,8 +202,10 @@ void CBoardView::paintEvent(QPaintEvent*)
 
 void CBoardView::mousePressEvent(QMouseEvent* pEvent)
 {
+    // A widget's position() is rounded to whole points, a device pixel off at a scale such as 1.25 or 2; the
+    // window's position of the press keeps the fraction.
     if (pEvent->button() == Qt::LeftButton)
-        OnLButtonDown(pEvent->position());
+        OnLButtonDown(mapFrom(window(), pEvent->scenePosition()));
     QWidget::mousePressEvent(pEvent);
 }
 

@@ -47,6 +47,8 @@ public:
     void StartSlide(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate);
     void SlideFrame();
     void StopSlide();
+    // Draws a running slide's last frame at once.
+    void FinishSlide();
     bool IsSliding() const { return m_slide.m_bActive; }
 
     void OnLButtonDown(const QPointF& point);

@@ -23,6 +23,8 @@ public:
     void Begin(int nTile, int nFromRow, int nFromCol, int nToRow, int nToCol, bool bAnimate);
     // Counts the next frame and returns its geometry for tile size nTileSize.
     SFrame AdvanceFrame(int nTileSize, int nMargin = BoardGeometry::kMargin);
+    // The next frame counted will be the last, which leaves the tile in its new cell.
+    void SkipToLastFrame() { m_nFrame = m_nFrameCount - 1; }
     void StopSlide();
 
     // Where frame nFrame of nFrames puts the tile; frame nFrames is the new cell.

@@ -12,6 +12,7 @@ packages=(
   libgtest-dev googletest                  # core tests
   clang libclang-rt-14-dev                 # the fuzz targets: clang with its libFuzzer
   xvfb xdotool python3-xlib python3-pil    # the real-window test: drive, grab and read the window
+  openbox                                  # a window manager in one end-to-end pass, so that maximising is real
   imagemagick                              # pictures for the README and the benchmarks
   fonts-dejavu-core                        # a font, so labels and menus render text
   dpkg-dev file                            # the Debian package: dpkg-shlibdeps, and file for CPack

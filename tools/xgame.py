@@ -5,7 +5,7 @@
 # and stop everything afterwards. The end-to-end test and tools/screenshots.py
 # play the game through it.
 # Scripts call session(body) with --prefix PREFIX [--build TREE --built BINARY] on their command line.
-import os, pathlib, shutil, struct, subprocess, sys, tempfile, time
+import itertools, os, pathlib, shutil, struct, subprocess, sys, tempfile, time
 from PIL import Image
 from Xlib import X, display, protocol
 
@@ -50,9 +50,33 @@ def start_xvfb():
     return procs[0]
 
 
-def start_game(**settings):
-    conf.write_text('[Settings]\n' + ''.join(f'{k}={v}\n' for k, v in settings.items()))
-    procs.insert(0, subprocess.Popen([game], env=env))
+def start_wm():  # openbox on the X server, so that a window can be maximised and restored
+    quiet = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    procs.insert(0, subprocess.Popen(['openbox', '--sm-disable'], env=env, **quiet))
+    check = dpy.intern_atom('_NET_SUPPORTING_WM_CHECK')
+    assert until(lambda: dpy.screen().root.get_full_property(check, X.AnyPropertyType)), 'openbox did not start'
+
+
+def wm_states(win):
+    states = win.get_full_property(dpy.intern_atom('_NET_WM_STATE'), X.AnyPropertyType)
+    return {dpy.get_atom_name(a) for a in states.value} if states else set()
+
+
+def ask_wm(win, add, *states):  # adds or removes states of the window, as a taskbar asks the window manager to
+    data = (32, [int(add), *map(dpy.intern_atom, states), 2, 0])
+    asked = protocol.event.ClientMessage(window=win, client_type=dpy.intern_atom('_NET_WM_STATE'), data=data)
+    dpy.screen().root.send_event(asked, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+    dpy.flush()
+
+
+def start_game(scale=1, size=None, **settings):  # size: the window's (width, height) in points, as a last run kept it
+    kept = f'[Window]\nWidth={size[0]}\nHeight={size[1]}\n' if size else ''
+    conf.write_text('[Settings]\n' + ''.join(f'{k}={v}\n' for k, v in settings.items()) + kept)
+    return restart(scale)
+
+
+def restart(scale=1):  # the game again, on the settings the last one left
+    procs.insert(0, subprocess.Popen([game], env=dict(env, QT_SCALE_FACTOR=str(scale))))
     return procs[0], window('--all', '--pid', procs[0].pid, '--classname', 'slydra')
 
 
@@ -82,6 +106,16 @@ def settled(win, name, wrong=lambda shot: ''):
     return shots[-1]
 
 
+def runs(shot, colour, x=None, y=None):  # (first, last) of each run of colour down column x or along row y
+    line = shot.crop((x, 0, x + 1, shot.height) if y is None else (0, y, shot.width, y + 1)).getdata()
+    found, at = [], 0
+    for c, same_colour in itertools.groupby(line):
+        n = len(list(same_colour))
+        found += [(at, at + n - 1)] if c == colour else []
+        at += n
+    return found
+
+
 def pixels(want):
     return lambda shot: '; '.join(f'{p} is {shot.getpixel(p)}, not {c}'
                                   for p, c in want.items() if shot.getpixel(p) != c)
@@ -89,6 +123,16 @@ def pixels(want):
 
 def click(win, x, y):
     xdo('mousemove', '--window', win.id, x, y, 'click', 1)
+
+
+def clicked(win, x, y, name, wrong):  # a click, and the window once it has settled
+    click(win, x, y)
+    return settled(win, name, wrong)
+
+
+def keyed(win, key, name, wrong):  # a key, and the window once it has settled
+    xdo('windowfocus', '--sync', win.id, 'key', key)
+    return settled(win, name, wrong)
 
 
 def menu(win, title_x, entry, entries):  # a title in the menu bar, then an entry of the menu it opens

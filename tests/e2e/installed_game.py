@@ -1,16 +1,18 @@
 #!/usr/bin/python3
 # Plays the installed game in a real X window under a private Xvfb (through
-# tools/xgame.py): the window against its desktop entry, the frame, two taps
-# and an arrow key on grabbed pixels, a whole 3x3 game to a record that
-# outlives the X server, the command line, two windows on one data folder that
-# each set a record and close, and a window grown to twice its size.
+# tools/xgame.py): the window against its desktop entry, the frame, two taps on
+# grabbed pixels, a whole 3x3 game to a record that outlives the X server, the
+# command line, two windows on one data folder that each set a record and
+# close, a window grown to twice its size, taps and keys on the edge pixels of
+# tiles at other desktop scales, and last, under openbox, a window closed
+# maximised and one closed restored, each started again.
 # usage: installed_game.py --prefix PREFIX [--build TREE --built BINARY]
-import heapq, pathlib, re, signal, struct, subprocess, sys, time
+import heapq, pathlib, re, signal, struct, sys, time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tools'))
 import xgame as x  # noqa: E402
 from xgame import ANON, BLACK, BLUE, DARK, FACE, SHADOW, WHITE, click, close, menu, pixels, run, same  # noqa: E402
-from xgame import settled, start_game, start_xvfb, stats, stats_file, window, xdo  # noqa: E402
+from xgame import settled, start_game, start_xvfb, stats, stats_file, until, window, xdo  # noqa: E402
 
 NAME = 'Ada Lovelace'
 
@@ -56,6 +58,43 @@ def win_game(win, n, home, before, name=None):  # New, played home, the completi
     return len(taps)
 
 
+def taps(scale, size=None):  # at this scale a tap moves the tile drawn under it, to its edge pixels; off the grid, none
+    game_proc, win = x.start_game(scale, size, Dims=4, UseAnim=0)
+    home = settled(win, at := f'taps-{scale}-{size}')
+    lines = x.runs(home, BLACK, x=home.width * 5 // 8)[:5]  # the grid's lines down column 2, whose last tile is O
+    y_o, y_l = (lines[3][1] + lines[4][0]) // 2, (lines[2][1] + lines[3][0]) // 2
+    o_last = x.runs(home, BLACK, y=y_o)[-1][1]  # O's right edge against the blank
+    x_b = (o_last + x.runs(home, FACE, y=y_o)[-1][1]) // 2  # the blank's middle, under L
+    l_last = x.runs(home, BLACK, x=x_b)[3][1]
+    blank = lambda p: lambda shot: shot.getpixel(p) != FACE and f'{p} does not show the blank'
+    was_home = lambda shot: shot != home and 'not the board as it started'
+    click(win, home.width * 5 // 8, lines[4][1] + 1)  # below O, then right of L: then Right must move O, not N or K
+    click(win, x.runs(home, BLACK, y=y_l)[-1][1] + 1, y_l)
+    moved = x.keyed(win, 'Right', f'{at}-off-grid', blank((o_last, y_o)))
+    o_first = next(a for a, _ in x.runs(moved, BLACK, y=y_o) if a > o_last)  # in the corner, against the blank
+    x.clicked(win, o_first, y_o, f'{at}-o-first', was_home)
+    x.clicked(win, o_last, y_o, f'{at}-o-last', blank((o_last, y_o)))
+    x.keyed(win, 'Left', f'{at}-left', was_home)
+    moved = x.clicked(win, x_b, l_last, f'{at}-l-last', blank((x_b, l_last)))
+    x.clicked(win, x_b, next(a for a, _ in x.runs(moved, BLACK, x=x_b) if a > l_last), f'{at}-l-first', was_home)
+    close(win)  # and gone, before the next start writes its settings
+    game_proc.wait(timeout=30)
+
+
+def maximised():  # under a window manager: a game closed maximised starts maximised, one closed restored restored
+    x.start_wm()
+    big = ('_NET_WM_STATE_MAXIMIZED_VERT', '_NET_WM_STATE_MAXIMIZED_HORZ')
+    shown = lambda win: 'maximised' if set(big) <= x.wm_states(win) else win.get_geometry().width
+    game_proc, win = start_game(Dims=3, UseAnim=0)
+    for want in ('maximised', 240):
+        x.ask_wm(win, want == 'maximised', *big)  # as a taskbar asks
+        assert until(lambda: shown(win) == want), f'openbox did not make the window {want}'
+        close(win)
+        game_proc.wait(timeout=30)
+        game_proc, win = x.restart()
+        same('a game started after one closed so', want, until(lambda: shown(win) == want and want, 5) or shown(win))
+
+
 def play():
     xvfb = start_xvfb()
     game_proc, win = start_game(Dims=3, UseAnim=0)
@@ -74,10 +113,8 @@ def play():
     tap(win, 6)
     ring = pixels({(4, 158): SHADOW, (4, 234): SHADOW, (5, 158): FACE, (80, 234): FACE, (4, 235): DARK,
                    (80, 235): DARK})
-    settled(win, 'two-taps', lambda shot: ring(shot) or cells(shot)[6:] != [h[8], h[6], h[7]] and 'not blank, G, H')
-    xdo('windowfocus', '--sync', win.id, 'key', 'Left')  # the tile right of the blank, G, slides left into it
-    left = settled(win, 'left-key', lambda shot: cells(shot)[6:] != [h[6], h[8], h[7]] and 'not G, blank, H below')
-    moves = win_game(win, 3, h, cells(left), NAME)
+    two = settled(win, 'two-taps', lambda s: ring(s) or cells(s)[6:] != [h[8], h[6], h[7]] and 'not blank, G, H')
+    moves = win_game(win, 3, h, cells(two), NAME)
     # The record is on disk as soon as the game is won, under "Anonymous" until the page closes, as it does when the
     # X server goes away. The low byte of its seconds (under 256) is whatever the clock counted, and is not compared.
     want = lambda name: stats_file([moves, 0, 9999, 3599, 9999, 3599], [name, ANON, ANON], [name, ANON, ANON]).hex(' ')
@@ -119,9 +156,14 @@ def play():
     same('H in the bottom-right cell', h_big.tobytes(), big(8).tobytes())
     close(win)
     same('exit status after WM_DELETE_WINDOW at twice the size', 0, game_proc.wait(timeout=30))
-    x.procs.insert(0, subprocess.Popen([x.game], env=x.env))
-    g = window('--classname', 'slydra').get_geometry()
+    game_proc, win = x.restart()
+    g = win.get_geometry()
     same('window size kept from the last run', (480, 588), (g.width, g.height))
+    close(win)
+    game_proc.wait(timeout=30)
+    for scale, size in ((1.25, None), (1.25, (300, 368)), (1.5, None), (2, None), (2, (300, 368))):
+        taps(scale, size)
+    maximised()
 
 
 if __name__ == '__main__':

@@ -56,14 +56,16 @@ class PlayTest : public QObject {
             {'s', [&] { d.BoardView().SlideFrame(); }},
             {'m', [&] { d.Tap(CellNearBlank(d)); }},
             {'r', [&] { d.Tap(CellNearBlank(d), Qt::RightButton); }},
+            {'p', [&] { d.Frame(); }},
         };
         // Keys go where the focus is: to the board, or into the page.
         const QHash<QChar, QKeyCombination> keys = {
             {'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'^', Qt::Key_Up}, {'v', Qt::Key_Down}, {'2', Qt::Key_F2},
             {'+', Qt::CTRL | Qt::Key_N}, {'q', Qt::CTRL | Qt::Key_Q}, {'e', Qt::Key_Escape}, {'R', Qt::Key_Return},
-            {'\t', Qt::Key_Tab}};
+            {'\t', Qt::Key_Tab}, {'F', Qt::Key_F10}, {'g', Qt::ALT | Qt::Key_G}};
         for (const QChar step : steps) {
             QWidget* pFocus = d.focusWidget() ? d.focusWidget() : &d.BoardView();
+            pFocus = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : pFocus;
             keys.contains(step) ? QTest::keyClick(pFocus, keys[step].key(), keys[step].keyboardModifiers())
                                 : actions[step]();
         }
@@ -130,15 +132,24 @@ private slots:
         QTest::newRow("Down at the top edge") << "Kv" << dealt << zero;
         QTest::newRow("keys that win, then one more") << "K<^^c>" << "Board: A, B, C; D, E, F; G, blank, H"
                                                       << "status bar  [label Moves 3, label Time 00m00s], record 3";
+        const QString twenty = QString("<>").repeated(10);
+        QTest::newRow("keys during slides, each drawn to its end") << "Kap" + twenty + "<^ssss"
+            << "Board: A, B, C; D, E, blank; G, H, F" << "status bar  [label Moves 22, label Time 00m00s], record 0";
+        QTest::newRow("F10, one Escape, Left") << "KFe<" << left << one;
+        QTest::newRow("Alt+G, one Escape, Left") << "Kge<" << left << one;
     }
 
     void keys() {
         QFETCH(QString, steps);
         CTestDlg d;
+        QVERIFY(QTest::qWaitForWindowActive(&d));
         Play(d, steps);
         QTEST(d.Spoken(&d.BoardView()) + ": " + d.BoardText(), "board");
         const QString labels = Read(*QAccessible::queryAccessibleInterface(d.findChild<CStatusRow*>()));
         QTEST(labels + QStringLiteral(", record %1").arg(StatsOnDisk().leastMoves[0]), "labels");
+        const QImage shown = d.Frame();
+        d.BoardView().Repaint();
+        QCOMPARE(d.Frame(), shown);
     }
 
     // A role and name, what is read with it, and what is read inside, as a screen reader walks the tree.

@@ -61,7 +61,7 @@ class PlayTest : public QObject {
         const QHash<QChar, QKeyCombination> keys = {
             {'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'^', Qt::Key_Up}, {'v', Qt::Key_Down}, {'2', Qt::Key_F2},
             {'+', Qt::CTRL | Qt::Key_N}, {'q', Qt::CTRL | Qt::Key_Q}, {'e', Qt::Key_Escape}, {'R', Qt::Key_Return},
-            {'\t', Qt::Key_Tab}};
+            {'\t', Qt::Key_Tab}, {'l', Qt::KeypadModifier | Qt::Key_Left}, {'L', Qt::SHIFT | Qt::Key_Left}};
         for (const QChar step : steps) {
             QWidget* pFocus = d.focusWidget() ? d.focusWidget() : &d.BoardView();
             keys.contains(step) ? QTest::keyClick(pFocus, keys[step].key(), keys[step].keyboardModifiers())
@@ -128,6 +128,8 @@ private slots:
         QTest::newRow("Right") << "K>" << "Board: blank, A, B; D, E, C; G, H, F" << one;
         QTest::newRow("Up") << "K^" << "Board: A, E, B; D, blank, C; G, H, F" << one;
         QTest::newRow("Down at the top edge") << "Kv" << dealt << zero;
+        QTest::newRow("keypad Left") << "Kl" << left << one;
+        QTest::newRow("Shift+Left") << "KL" << dealt << zero;
         QTest::newRow("keys that win, then one more") << "K<^^c>" << "Board: A, B, C; D, E, F; G, blank, H"
                                                       << "status bar  [label Moves 3, label Time 00m00s], record 3";
     }

@@ -247,6 +247,7 @@ private slots:
         QTest::newRow("interlaced PNG") << QSize(240, 294) << 1.0 << "interlaced" << 232 << first << "bwwbdbdbd";
         QTest::newRow("BMP, two to one") << QSize(240, 294) << 1.0 << "BMP" << 464 << first << "ggggdgdgd";
         QTest::newRow("unfitted") << QSize(480, 588) << 1.0 << "off" << 464 << Points{{10, 10}, {20, 20}} << "rr";
+        QTest::newRow("unfitted at 1.25 times") << QSize(300, 400) << 1.0 << "off" << 232 << Points{{12, 40}} << "r";
         QTest::newRow("PNG, 240 x 294 at 2") << QSize(240, 294) << 2.0 << "PNG" << 464 << twice << "bwwwddbwd";
         QTest::newRow("PNG, 480 x 588 at 2") << QSize(480, 588) << 2.0 << "PNG" << 928 << fourTimes << "bwwddbd";
         QTest::newRow("PNG, two to one, at 2") << QSize(240, 294) << 2.0 << "PNG" << 928 << twice << "ggggddggd";

@@ -56,6 +56,7 @@ class PlayTest : public QObject {
             {'s', [&] { d.BoardView().SlideFrame(); }},
             {'m', [&] { d.Tap(CellNearBlank(d)); }},
             {'r', [&] { d.Tap(CellNearBlank(d), Qt::RightButton); }},
+            {'o', [&] { CScoreTable().SetMovesRecord(0, 7, QStringLiteral("Bo")); }},  // another window's record
         };
         // Keys go where the focus is: to the board, or into the page.
         const QHash<QChar, QKeyCombination> keys = {
@@ -183,6 +184,7 @@ private slots:
         const QString scoresTabs = " | tab: OK, Cancel, Reset Scores, OK, Cancel, Reset Scores, OK, Cancel";
         QTest::newRow("Best Scores") << "B" << scores("Åsa, 31 moves") + "31" + scoresTabs;
         QTest::newRow("Reset Scores") << "BX" << scores("Anonymous, 9999 moves") + "9999" + scoresTabs;
+        QTest::newRow("another window's record") << "oB" << scores("Bo, 7 moves") + "7" + scoresTabs;
         QTest::newRow("Options") << "O" << "dialog Options [button OK (Enter), button Cancel, combo box 4x4 (Down) "
             "[list  [item 3x3, item 4x4, item 5x5]], label Grid Size: , check box Animation, group Picture, check box "
             "Use, check box Fit to board, text Picture file, button Choose the picture file] | least 3x3 moves on "

@@ -1,6 +1,7 @@
 #include "Harness.h"
 
 #include "app/AboutDlg.h"
+#include "app/StatusRow.h"
 #include "app/Translations.h"
 #include "options/OptionsDlg.h"
 #include "scores/BestScoresDlg.h"
@@ -78,33 +79,38 @@ private slots:
     // The 4x4 board in home order as the window grows, as looks/board-WxH.png shows it (W x H in device pixels:
     // a window at scale 2 shows the pixels of one twice its size at 1): rings two pixels wide at twice and at 1.5
     // times the size, four-pixel lines between the tiles, the client centred in a wide or tall window, letters
-    // drawn for the larger tiles at 1.25 times. The menu bar grows with the client; a tap lands on the cell drawn
-    // under it.
+    // drawn for the larger tiles at 1.25 times. The menu bar and the labels grow with the client; a tap lands on the
+    // cell drawn under it.
     void sizes_data() {
         QTest::addColumn<double>("scale");  // the desktop's (QT_SCALE_FACTOR); rows of another are skipped
         QTest::addColumn<QSize>("window");
-        QTest::addColumn<std::pair<QRect, double>>("bar");  // the menu bar and its texts' size
+        QTest::addColumn<std::tuple<QRect, double, QRect>>("bars");  // the menu bar, its texts' size, the labels
         QTest::addColumn<Points>("taps");
         QTest::addColumn<QList<int>>("blanks");  // the blank's cell after each tap
-        const auto first = std::pair(QRect(0, 268, 240, 26), 9.0);
+        const auto first = std::tuple(QRect(0, 268, 240, 26), 9.0, QRect(0, 245, 240, 16));
+        const auto twice = std::tuple(QRect(0, 536, 480, 52), 18.0, QRect(0, 490, 480, 32));
         const Points middles{{207, 207}, {149, 207}, {149, 149}};
         const QList<int> moved{15, 14, 10};
         QTest::newRow("240 x 294") << 1.0 << QSize(240, 294) << first << Points{{178, 200}, {177, 200}, {150, 177}}
                                    << moved;
-        QTest::newRow("480 x 588") << 1.0 << QSize(480, 588) << std::pair(QRect(0, 536, 480, 52), 18.0)
-                                   << Points{{356, 414}, {355, 414}, {240, 355}} << moved;
-        QTest::newRow("360 x 441") << 1.0 << QSize(360, 441) << std::pair(QRect(0, 402, 360, 39), 13.5)
+        QTest::newRow("480 x 588") << 1.0 << QSize(480, 588) << twice << Points{{356, 414}, {355, 414}, {240, 355}}
+                                   << moved;
+        QTest::newRow("360 x 441") << 1.0 << QSize(360, 441)
+                                   << std::tuple(QRect(0, 402, 360, 39), 13.5, QRect(0, 368, 360, 24))
                                    << Points{{266, 300}, {265, 300}, {200, 265}} << moved;
-        QTest::newRow("600 x 294") << 1.0 << QSize(600, 294) << std::pair(QRect(0, 268, 600, 26), 9.0)
+        QTest::newRow("600 x 294") << 1.0 << QSize(600, 294)
+                                   << std::tuple(QRect(0, 268, 600, 26), 9.0, QRect(180, 245, 240, 16))
                                    << Points{{179, 200}, {358, 200}, {357, 200}} << QList<int>{15, 15, 14};
-        QTest::newRow("300 x 400") << 1.0 << QSize(300, 400) << std::pair(QRect(0, 367, 300, 33), 11.25)
+        QTest::newRow("300 x 400") << 1.0 << QSize(300, 400)
+                                   << std::tuple(QRect(0, 367, 300, 33), 11.25, QRect(0, 322, 300, 20))
                                    << Points{{223, 260}, {222, 260}, {180, 215}} << moved;
-        QTest::newRow("1920 x 1176") << 1.0 << QSize(1920, 1176) << std::pair(QRect(0, 1072, 1920, 104), 36.0)
+        QTest::newRow("1920 x 1176") << 1.0 << QSize(1920, 1176)
+                                     << std::tuple(QRect(0, 1072, 1920, 104), 36.0, QRect(480, 980, 960, 64))
                                      << Points{{1192, 800}, {1191, 800}, {1000, 600}} << moved;
         for (const double scale : {1.25, 1.5, 2.0})
             QTest::addRow("240 x 294 at %g", scale) << scale << QSize(240, 294) << first << middles << moved;
-        QTest::newRow("480 x 588 at 2") << 2.0 << QSize(480, 588) << std::pair(QRect(0, 536, 480, 52), 18.0)
-                                        << Points{{414, 414}, {298, 414}, {298, 298}} << moved;
+        QTest::newRow("480 x 588 at 2") << 2.0 << QSize(480, 588) << twice << Points{{414, 414}, {298, 414}, {298, 298}}
+                                        << moved;
     }
 
     void sizes() {
@@ -121,7 +127,8 @@ private slots:
         if (qEnvironmentVariableIsSet("SLYDRA_NEW_LOOKS"))
             d.Frame().save(drawn);
         QVERIFY2(d.Frame() == QImage(drawn).convertToFormat(QImage::Format_RGB32), qPrintable(drawn));
-        QTEST(std::pair(d.findChild<QMenuBar*>()->geometry(), d.findChild<QMenuBar*>()->font().pointSizeF()), "bar");
+        const QMenuBar* pBar = d.findChild<QMenuBar*>();
+        QTEST(std::tuple(pBar->geometry(), pBar->font().pointSizeF(), d.findChild<CStatusRow*>()->geometry()), "bars");
         QList<int> blanks;
         for (const QPoint& tap : taps) {
             QTest::mouseClick(&d.BoardView(), Qt::LeftButton, {}, tap);
@@ -226,8 +233,14 @@ private slots:
         const int tapped = taps.takeLast();
         for (int nCell : taps)
             d.Tap(nCell);
+        // The window as the screen holds it, once its updates are painted.
+        const auto onScreen = [&d] {
+            QCoreApplication::processEvents();
+            const QImage window = *dynamic_cast<QImage*>(d.backingStore()->paintDevice());
+            return window.copy(QRect(QPoint(), d.Frame().size())).convertToFormat(QImage::Format_RGB32);
+        };
         const int t = d.BoardView().TileSize();
-        const QImage face = d.Frame().copy(QRect(positions.takeFirst(), QSize(t, t)));
+        const QImage face = onScreen().copy(QRect(positions.takeFirst(), QSize(t, t)));
         CSettings::PutUseAnim(positions.size() > 1);
         d.Tap(tapped);
         for (const QPoint& at : positions) {
@@ -236,12 +249,6 @@ private slots:
             QCOMPARE(d.Frame().copy(QRect(at, QSize(t, t))), face);
         }
         QVERIFY(!d.BoardView().IsSliding());
-        // The window as the screen holds it, once its updates are painted.
-        const auto onScreen = [&d] {
-            QCoreApplication::processEvents();
-            const QImage window = d.screen()->grabWindow(d.winId()).toImage();
-            return window.copy(QRect(QPoint(), d.Frame().size())).convertToFormat(QImage::Format_RGB32);
-        };
         const QImage slid = onScreen();
         d.BoardView().Repaint();
         QCOMPARE(slid, onScreen());

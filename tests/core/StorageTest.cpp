@@ -125,8 +125,8 @@ TEST(ScoreTable, DefaultsOnAFirstRunAndOnlyThreeLevels) {
     EXPECT_EQ(name, "untouched");
 }
 
-// Names of 70,000 characters load; a sparse 40 GB file is no table and is not
-// read whole. A file that holds the table already is left alone, one with more
+// Names of 70,000 characters load, in a file of up to 1 MiB; a sparse 40 GB
+// file is no table and is not read whole. A file that holds the table already is left alone, one with more
 // is written anew.
 TEST(ScoreTable, TheLargestTablesLoadAHugeSparseFileDoesNotAndTheSaveWritesOnlyWhatDiffers) {
     QTemporaryDir dir;
@@ -138,6 +138,11 @@ TEST(ScoreTable, TheLargestTablesLoadAHugeSparseFileDoesNotAndTheSaveWritesOnlyW
     const ino_t inode = Inode(path);
     EXPECT_TRUE(Held(CScoreTable(path)) == large);
     EXPECT_EQ(Inode(path), inode) << "replaced";
+    // Read up to 1 MiB, bytes after the table included, and no further.
+    ASSERT_TRUE(Write(path, CStatsCodec::Encode(large).leftJustified(1 << 20, 'x')));
+    EXPECT_TRUE(Held(CScoreTable(path)) == large);
+    ASSERT_TRUE(Write(path, CStatsCodec::Encode(large).leftJustified((1 << 20) + 1, 'x')));
+    EXPECT_TRUE(Held(CScoreTable(path)) == kDefaults);
     ASSERT_TRUE(QFile(path).resize(40LL << 30));
     EXPECT_TRUE(Held(CScoreTable(path)) == kDefaults);
     EXPECT_EQ(Read(path).toHex(' '), kDefaultFile.toHex(' '));

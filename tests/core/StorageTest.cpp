@@ -170,7 +170,8 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     const auto inFile = [&stored] {
         stored.sync();
         return stored.value("Settings/Dims").toString() + stored.value("Settings/UsePic").toString()
-               + stored.value("Settings/UseAnim").toString() + stored.value("Settings/FitPic").toString();
+               + stored.value("Settings/UseAnim").toString() + stored.value("Settings/FitPic").toString()
+               + stored.value("Window/Maximized").toString();
     };
     EXPECT_EQ(options(), "4 '' 1 1 1");
     CSettings::PutDims(5);
@@ -178,12 +179,14 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     CSettings::PutUsePic(false);
     CSettings::PutUseAnim(false);
     CSettings::PutFitPic(false);
-    EXPECT_EQ(inFile(), "5000");
+    CSettings::PutWindow(QSize(300, 400), false);
+    EXPECT_EQ(inFile(), "50000");
     EXPECT_EQ(options(), "5 '/p\u00e9.jpg' 0 0 0");
     CSettings::PutUsePic(true);
     CSettings::PutUseAnim(true);
     CSettings::PutFitPic(true);
-    EXPECT_EQ(inFile(), "5111");
+    CSettings::PutWindow(QSize(300, 400), true);
+    EXPECT_EQ(inFile(), "51111");
     // A FIFO where the file belongs would block every read: the options live in memory instead.
     QFile::remove(config.filePath("Brevik/Slydra.conf"));
     ASSERT_EQ(mkfifo(QFile::encodeName(config.filePath("Brevik/Slydra.conf")).constData(), 0600), 0);

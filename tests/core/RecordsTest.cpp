@@ -82,8 +82,8 @@ TEST(Records, TablesOnOneFileKeepEveryRecordAndNameOnlyTheirOwn) {
 // holds the data folder Slydra (D): the save says where and why, once, and
 // never writes over it; the record is written at the exit once the way is
 // clear. A file read but no table is kept as Stats.bin.bad, over an older one.
-// A stale lock is taken over even when no one may open it. As root, who may
-// open anything, the game runs with an ordinary user's file permissions.
+// A stale lock is taken over even when no one may open it; a fresh one of a game on another machine is not. As
+// root, who may open anything, the game runs with an ordinary user's file permissions.
 TEST(Records, AnythingInTheWayIsLeftAndTheSaveSaysWhy) {
     const std::pair<QString, QString> cases[] = {
         {"echo > Slydra/Stats.bin; chmod 0 Slydra/Stats.bin", ": it cannot be read (Permission denied), so it is not "
@@ -98,6 +98,7 @@ TEST(Records, AnythingInTheWayIsLeftAndTheSaveSaysWhy) {
         {"touch -d @0 Slydra/Stats.bin.lock; mkfifo Slydra/Stats.bin.lock.rmlock",
          ": D/Stats.bin.lock.rmlock is in the way (a named pipe)"},
         {"touch -d @0 Slydra/Stats.bin.lock; chmod 0 Slydra/Stats.bin.lock", ""},
+        {"printf '1\\nslydra\\nelsewhere\\n' > Slydra/Stats.bin.lock", ": another Slydra holds its lock"},
     };
     const QTemporaryDir ordinary;
     const bool root = geteuid() == 0;

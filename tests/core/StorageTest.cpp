@@ -125,8 +125,8 @@ TEST(ScoreTable, DefaultsOnAFirstRunAndOnlyThreeLevels) {
     EXPECT_EQ(name, "untouched");
 }
 
-// Names of 70,000 characters load; a sparse 40 GB file is no table and is not
-// read whole. A file that holds the table already is left alone, one with more
+// Names of 70,000 characters load, in a file of up to 1 MiB; a sparse 40 GB
+// file is no table and is not read whole. A file that holds the table already is left alone, one with more
 // is written anew.
 TEST(ScoreTable, TheLargestTablesLoadAHugeSparseFileDoesNotAndTheSaveWritesOnlyWhatDiffers) {
     QTemporaryDir dir;
@@ -138,6 +138,11 @@ TEST(ScoreTable, TheLargestTablesLoadAHugeSparseFileDoesNotAndTheSaveWritesOnlyW
     const ino_t inode = Inode(path);
     EXPECT_TRUE(Held(CScoreTable(path)) == large);
     EXPECT_EQ(Inode(path), inode) << "replaced";
+    // Read up to 1 MiB, bytes after the table included, and no further.
+    ASSERT_TRUE(Write(path, CStatsCodec::Encode(large).leftJustified(1 << 20, 'x')));
+    EXPECT_TRUE(Held(CScoreTable(path)) == large);
+    ASSERT_TRUE(Write(path, CStatsCodec::Encode(large).leftJustified((1 << 20) + 1, 'x')));
+    EXPECT_TRUE(Held(CScoreTable(path)) == kDefaults);
     ASSERT_TRUE(QFile(path).resize(40LL << 30));
     EXPECT_TRUE(Held(CScoreTable(path)) == kDefaults);
     EXPECT_EQ(Read(path).toHex(' '), kDefaultFile.toHex(' '));
@@ -165,7 +170,8 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     const auto inFile = [&stored] {
         stored.sync();
         return stored.value("Settings/Dims").toString() + stored.value("Settings/UsePic").toString()
-               + stored.value("Settings/UseAnim").toString() + stored.value("Settings/FitPic").toString();
+               + stored.value("Settings/UseAnim").toString() + stored.value("Settings/FitPic").toString()
+               + stored.value("Window/Maximized").toString();
     };
     EXPECT_EQ(options(), "4 '' 1 1 1");
     CSettings::PutDims(5);
@@ -173,12 +179,14 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     CSettings::PutUsePic(false);
     CSettings::PutUseAnim(false);
     CSettings::PutFitPic(false);
-    EXPECT_EQ(inFile(), "5000");
+    CSettings::PutWindow(QSize(300, 400), false);
+    EXPECT_EQ(inFile(), "50000");
     EXPECT_EQ(options(), "5 '/p\u00e9.jpg' 0 0 0");
     CSettings::PutUsePic(true);
     CSettings::PutUseAnim(true);
     CSettings::PutFitPic(true);
-    EXPECT_EQ(inFile(), "5111");
+    CSettings::PutWindow(QSize(300, 400), true);
+    EXPECT_EQ(inFile(), "51111");
     // A FIFO where the file belongs would block every read: the options live in memory instead.
     QFile::remove(config.filePath("Brevik/Slydra.conf"));
     ASSERT_EQ(mkfifo(QFile::encodeName(config.filePath("Brevik/Slydra.conf")).constData(), 0600), 0);

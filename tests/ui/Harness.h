@@ -76,8 +76,9 @@ public:
     void Tap(int nCell, Qt::MouseButton button = Qt::LeftButton) {
         const int t = BoardView().TileSize();
         const int n = Game().Board().m_nSize;
-        const QPoint centre(4 + t * (nCell % n) + t / 2, 4 + t * (nCell / n) + t / 2);
-        QTest::mouseClick(&BoardView(), button, {}, centre);
+        const double dpr = BoardView().devicePixelRatioF();
+        const QPointF centre(4 + t * (nCell % n + 0.5) / dpr, 4 + t * (nCell / n + 0.5) / dpr);
+        QTest::mouseClick(&BoardView(), button, {}, centre.toPoint());
     }
     // The page open over the board as the given kind, and a message or the About box over the window.
     template <class TPage = CTitledDlg>

@@ -2,6 +2,8 @@
 
 #include "options/OptionsDlg.h"
 
+#include <random>
+
 using Points = QList<QPoint>;
 
 // The tile picture a player's file makes: the letters when it cannot be shown,
@@ -110,6 +112,19 @@ private slots:
         QTest::newRow("PNG 9000 x 5000") << "large.png" << "" << Picture("large.png") << "" << "red";
         QTest::newRow("PNG 9000 x 5000 unfitted") << "large.png" << "off" << Picture("large.png") << "" << "red";
         QTest::newRow("interlaced PNG") << "interlaced.png" << "" << Picture("interlaced.png") << "" << "red";
+        // Decoded only where the board shows it: a 45-megapixel JPEG whole is beyond the decode limit, and the
+        // corner of a PNG cut short is there (red and random green, so that it takes many chunks).
+        const QByteArray photo = Square("JPG", Qt::red, {9000, 5000});
+        QTest::newRow("JPEG 9000 x 5000") << "photo.jpg" << "" << photo << "" << "red";
+        QTest::newRow("JPEG 9000 x 5000 unfitted") << "photo.jpg" << "off" << photo << "" << "red";
+        QImage noise(300, 1000, QImage::Format_RGB32);
+        std::generate_n(reinterpret_cast<quint32*>(noise.bits()), 300 * 1000,
+                        [random = std::minstd_rand()]() mutable { return 0xffff0000u | (random() & 0xff00u); });
+        QBuffer cut;
+        noise.save(&cut, "PNG");
+        QTest::newRow("PNG of 1000 rows cut in half, unfitted") << "cut.png" << "off" << cut.data().left(cut.size() / 2)
+                                                              << "" << "red";
+        QTest::newRow("not used") << "unused.png" << "unused" << Square("PNG") << "" << "letters";
     }
 
     void chosen() {
@@ -122,6 +137,7 @@ private slots:
         if (kind == "missing")
             QFile::remove(path);
         CSettings::PutFitPic(kind != "off");
+        CSettings::PutUsePic(kind != "unused");
         COptionsDlg dlg;
         dlg.OnPictureChosen(path);
         const QString full = "This picture cannot be shown: " + said + "\nThe tiles show letters instead.";
@@ -231,6 +247,7 @@ private slots:
         QTest::newRow("interlaced PNG") << QSize(240, 294) << 1.0 << "interlaced" << 232 << first << "bwwbdbdbd";
         QTest::newRow("BMP, two to one") << QSize(240, 294) << 1.0 << "BMP" << 464 << first << "ggggdgdgd";
         QTest::newRow("unfitted") << QSize(480, 588) << 1.0 << "off" << 464 << Points{{10, 10}, {20, 20}} << "rr";
+        QTest::newRow("unfitted at 1.25 times") << QSize(300, 400) << 1.0 << "off" << 232 << Points{{12, 40}} << "r";
         QTest::newRow("PNG, 240 x 294 at 2") << QSize(240, 294) << 2.0 << "PNG" << 464 << twice << "bwwwddbwd";
         QTest::newRow("PNG, 480 x 588 at 2") << QSize(480, 588) << 2.0 << "PNG" << 928 << fourTimes << "bwwddbd";
         QTest::newRow("PNG, two to one, at 2") << QSize(240, 294) << 2.0 << "PNG" << 928 << twice << "ggggddggd";

@@ -57,12 +57,14 @@ class PlayTest : public QObject {
             {'m', [&] { d.Tap(CellNearBlank(d)); }},
             {'r', [&] { d.Tap(CellNearBlank(d), Qt::RightButton); }},
             {'p', [&] { d.Frame(); }},
+            {'o', [&] { CScoreTable().SetMovesRecord(0, 7, QStringLiteral("Bo")); }},  // another window's record
         };
         // Keys go where the focus is: to the board, or into the page.
         const QHash<QChar, QKeyCombination> keys = {
             {'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'^', Qt::Key_Up}, {'v', Qt::Key_Down}, {'2', Qt::Key_F2},
             {'+', Qt::CTRL | Qt::Key_N}, {'q', Qt::CTRL | Qt::Key_Q}, {'e', Qt::Key_Escape}, {'R', Qt::Key_Return},
-            {'\t', Qt::Key_Tab}, {'F', Qt::Key_F10}, {'g', Qt::ALT | Qt::Key_G}};
+            {'\t', Qt::Key_Tab}, {'F', Qt::Key_F10}, {'g', Qt::ALT | Qt::Key_G},
+            {'l', Qt::KeypadModifier | Qt::Key_Left}, {'L', Qt::SHIFT | Qt::Key_Left}};
         for (const QChar step : steps) {
             QWidget* pFocus = d.focusWidget() ? d.focusWidget() : &d.BoardView();
             pFocus = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : pFocus;
@@ -130,6 +132,8 @@ private slots:
         QTest::newRow("Right") << "K>" << "Board: blank, A, B; D, E, C; G, H, F" << one;
         QTest::newRow("Up") << "K^" << "Board: A, E, B; D, blank, C; G, H, F" << one;
         QTest::newRow("Down at the top edge") << "Kv" << dealt << zero;
+        QTest::newRow("keypad Left") << "Kl" << left << one;
+        QTest::newRow("Shift+Left") << "KL" << dealt << zero;
         QTest::newRow("keys that win, then one more") << "K<^^c>" << "Board: A, B, C; D, E, F; G, blank, H"
                                                       << "status bar  [label Moves 3, label Time 00m00s], record 3";
         const QString twenty = QString("<>").repeated(10);
@@ -192,6 +196,7 @@ private slots:
         const QString scoresTabs = " | tab: OK, Cancel, Reset Scores, OK, Cancel, Reset Scores, OK, Cancel";
         QTest::newRow("Best Scores") << "B" << scores("Åsa, 31 moves") + "31" + scoresTabs;
         QTest::newRow("Reset Scores") << "BX" << scores("Anonymous, 9999 moves") + "9999" + scoresTabs;
+        QTest::newRow("another window's record") << "oB" << scores("Bo, 7 moves") + "7" + scoresTabs;
         QTest::newRow("Options") << "O" << "dialog Options [button OK (Enter), button Cancel, combo box 4x4 (Down) "
             "[list  [item 3x3, item 4x4, item 5x5]], label Grid Size: , check box Animation, group Picture, check box "
             "Use, check box Fit to board, text Picture file, button Choose the picture file] | least 3x3 moves on "

@@ -1,6 +1,7 @@
 #include "Harness.h"
 
 #include "app/AboutDlg.h"
+#include "app/StatusRow.h"
 #include "app/Translations.h"
 #include "options/OptionsDlg.h"
 #include "scores/BestScoresDlg.h"
@@ -75,35 +76,59 @@ private slots:
     void initTestCase() { SetUpRun(m_dir); }
     void init() { ForgetEverything(); }
 
-    // The 4x4 board in home order as the window grows, as looks/board-WxH.png shows it: rings two pixels wide at
-    // twice and at 1.5 times the size, four-pixel lines between the tiles, the client centred in a wide window.
-    // The menu bar grows with the client; a tap lands on the cell drawn under it.
+    // The 4x4 board in home order as the window grows, as looks/board-WxH.png shows it (W x H in device pixels:
+    // a window at scale 2 shows the pixels of one twice its size at 1): rings two pixels wide at twice and at 1.5
+    // times the size, four-pixel lines between the tiles, the client centred in a wide or tall window, letters
+    // drawn for the larger tiles at 1.25 times. The menu bar and the labels grow with the client; a tap lands on the
+    // cell drawn under it.
     void sizes_data() {
+        QTest::addColumn<double>("scale");  // the desktop's (QT_SCALE_FACTOR); rows of another are skipped
         QTest::addColumn<QSize>("window");
-        QTest::addColumn<std::pair<QRect, double>>("bar");  // the menu bar and its texts' size
+        QTest::addColumn<std::tuple<QRect, double, QRect>>("bars");  // the menu bar, its texts' size, the labels
         QTest::addColumn<Points>("taps");
         QTest::addColumn<QList<int>>("blanks");  // the blank's cell after each tap
-        QTest::newRow("240 x 294") << QSize(240, 294) << std::pair(QRect(0, 268, 240, 26), 9.0)
-                                   << Points{{178, 200}, {177, 200}, {150, 177}} << QList<int>{15, 14, 10};
-        QTest::newRow("480 x 588") << QSize(480, 588) << std::pair(QRect(0, 536, 480, 52), 18.0)
-                                   << Points{{356, 414}, {355, 414}, {240, 355}} << QList<int>{15, 14, 10};
-        QTest::newRow("360 x 441") << QSize(360, 441) << std::pair(QRect(0, 402, 360, 39), 13.5)
-                                   << Points{{266, 300}, {265, 300}, {200, 265}} << QList<int>{15, 14, 10};
-        QTest::newRow("600 x 294") << QSize(600, 294) << std::pair(QRect(0, 268, 600, 26), 9.0)
+        const auto first = std::tuple(QRect(0, 268, 240, 26), 9.0, QRect(0, 245, 240, 16));
+        const auto twice = std::tuple(QRect(0, 536, 480, 52), 18.0, QRect(0, 490, 480, 32));
+        const Points middles{{207, 207}, {149, 207}, {149, 149}};
+        const QList<int> moved{15, 14, 10};
+        QTest::newRow("240 x 294") << 1.0 << QSize(240, 294) << first << Points{{178, 200}, {177, 200}, {150, 177}}
+                                   << moved;
+        QTest::newRow("480 x 588") << 1.0 << QSize(480, 588) << twice << Points{{356, 414}, {355, 414}, {240, 355}}
+                                   << moved;
+        QTest::newRow("360 x 441") << 1.0 << QSize(360, 441)
+                                   << std::tuple(QRect(0, 402, 360, 39), 13.5, QRect(0, 368, 360, 24))
+                                   << Points{{266, 300}, {265, 300}, {200, 265}} << moved;
+        QTest::newRow("600 x 294") << 1.0 << QSize(600, 294)
+                                   << std::tuple(QRect(0, 268, 600, 26), 9.0, QRect(180, 245, 240, 16))
                                    << Points{{179, 200}, {358, 200}, {357, 200}} << QList<int>{15, 15, 14};
+        QTest::newRow("300 x 400") << 1.0 << QSize(300, 400)
+                                   << std::tuple(QRect(0, 367, 300, 33), 11.25, QRect(0, 322, 300, 20))
+                                   << Points{{223, 260}, {222, 260}, {180, 215}} << moved;
+        QTest::newRow("1920 x 1176") << 1.0 << QSize(1920, 1176)
+                                     << std::tuple(QRect(0, 1072, 1920, 104), 36.0, QRect(480, 980, 960, 64))
+                                     << Points{{1192, 800}, {1191, 800}, {1000, 600}} << moved;
+        for (const double scale : {1.25, 1.5, 2.0})
+            QTest::addRow("240 x 294 at %g", scale) << scale << QSize(240, 294) << first << middles << moved;
+        QTest::newRow("480 x 588 at 2") << 2.0 << QSize(480, 588) << twice << Points{{414, 414}, {298, 414}, {298, 298}}
+                                        << moved;
     }
 
     void sizes() {
+        QFETCH(double, scale);
         QFETCH(QSize, window);
         QFETCH(Points, taps);
+        if (qApp->devicePixelRatio() != scale)
+            QSKIP("a row of the other scale");
         CSettings::PutUseAnim(false);
         CTestDlg d;
         d.resize(window);
-        const QString drawn = QStringLiteral(SLYDRA_LOOKS "/board-%1x%2.png").arg(window.width()).arg(window.height());
+        const QSize device = window * scale;  // the same pixels as a window of that size at scale 1
+        const QString drawn = QStringLiteral(SLYDRA_LOOKS "/board-%1x%2.png").arg(device.width()).arg(device.height());
         if (qEnvironmentVariableIsSet("SLYDRA_NEW_LOOKS"))
             d.Frame().save(drawn);
         QVERIFY2(d.Frame() == QImage(drawn).convertToFormat(QImage::Format_RGB32), qPrintable(drawn));
-        QTEST(std::pair(d.findChild<QMenuBar*>()->geometry(), d.findChild<QMenuBar*>()->font().pointSizeF()), "bar");
+        const QMenuBar* pBar = d.findChild<QMenuBar*>();
+        QTEST(std::tuple(pBar->geometry(), pBar->font().pointSizeF(), d.findChild<CStatusRow*>()->geometry()), "bars");
         QList<int> blanks;
         for (const QPoint& tap : taps) {
             QTest::mouseClick(&d.BoardView(), Qt::LeftButton, {}, tap);
@@ -112,7 +137,7 @@ private slots:
         QTEST(blanks, "blanks");
     }
 
-    // Options over the window covers the board's client and grows with it, its controls, title and texts together;
+    // Options, opened at the first size, covers the board's client as the window grows, its controls, title and texts;
     // right to left it mirrors whole, and so does the row of labels.
     void pages_data() {
         QTest::addColumn<QSize>("window");
@@ -150,7 +175,9 @@ private slots:
         const QRect ink[] = {Ink(d.grab(caption).toImage(), isText).translated(caption.topLeft()),
                              Ink(d.grab(count).toImage(), isText).translated(count.topLeft())};
         QTEST(std::max(ink[1].left() - ink[0].right(), ink[0].left() - ink[1].right()) - 1, "gap");
+        d.resize(d.minimumSize());
         d.OnOptions();
+        d.resize(window);
         auto* pPage = d.Page<COptionsDlg>();
         QTEST(pPage->geometry(), "page");
         QList<QRect> controls;
@@ -165,42 +192,55 @@ private slots:
         QVERIFY(!QFile::exists(drawn) || d.Frame() == QImage(drawn).convertToFormat(QImage::Format_RGB32));
     }
 
-    // Each frame puts the tile where the player sees it move; the last one
-    // leaves the board exactly as a repaint shows it, frame rings included.
+    // Each frame shows the tile, as it stood before the tap, where the player sees it move; the last one
+    // leaves the screen exactly as a repaint shows it, frame rings included and no trail, at each scale.
     void slide_data() {
+        QTest::addColumn<double>("scale");  // the desktop's (QT_SCALE_FACTOR); rows of another are skipped
         QTest::addColumn<int>("size");
         QTest::addColumn<QList<int>>("taps");  // the last one is watched
-        QTest::addColumn<Points>("positions");  // one for each frame
-        QTest::newRow("4x4 right into the corner")
-            << 4 << QList<int>{14} << Points{{131, 178}, {143, 178}, {154, 178}, {166, 178}, {178, 178}};
-        QTest::newRow("4x4 left out of the corner")
-            << 4 << QList<int>{14, 15} << Points{{166, 178}, {154, 178}, {143, 178}, {131, 178}, {120, 178}};
-        QTest::newRow("4x4 down the right edge")
-            << 4 << QList<int>{11} << Points{{178, 131}, {178, 143}, {178, 154}, {178, 166}, {178, 178}};
-        QTest::newRow("3x3 left along the top") << 3 << QList<int>{5, 2, 1, 0, 1}
-                                                << Points{{65, 4}, {50, 4}, {34, 4}, {19, 4}, {4, 4}};
-        QTest::newRow("5x5 up the left edge") << 5 << QList<int>{23, 22, 21, 20, 15, 10, 5, 10}
-                                              << Points{{4, 86}, {4, 77}, {4, 68}, {4, 59}, {4, 50}};
-        QTest::newRow("3x3 right, no animation") << 3 << QList<int>{7} << Points{{158, 158}};
-        QTest::newRow("5x5 down, no animation") << 5 << QList<int>{23, 22, 21, 20, 15} << Points{{4, 188}};
+        QTest::addColumn<Points>("positions");  // where it stands, then one for each frame, in device pixels
+        QTest::newRow("4x4 right into the corner") << 1.0 << 4 << QList<int>{14}
+            << Points{{120, 178}, {131, 178}, {143, 178}, {154, 178}, {166, 178}, {178, 178}};
+        QTest::newRow("4x4 left out of the corner") << 1.0 << 4 << QList<int>{14, 15}
+            << Points{{178, 178}, {166, 178}, {154, 178}, {143, 178}, {131, 178}, {120, 178}};
+        QTest::newRow("4x4 down the right edge") << 1.0 << 4 << QList<int>{11}
+            << Points{{178, 120}, {178, 131}, {178, 143}, {178, 154}, {178, 166}, {178, 178}};
+        QTest::newRow("3x3 left along the top") << 1.0 << 3 << QList<int>{5, 2, 1, 0, 1}
+                                                << Points{{81, 4}, {65, 4}, {50, 4}, {34, 4}, {19, 4}, {4, 4}};
+        QTest::newRow("5x5 up the left edge") << 1.0 << 5 << QList<int>{23, 22, 21, 20, 15, 10, 5, 10}
+                                              << Points{{4, 96}, {4, 86}, {4, 77}, {4, 68}, {4, 59}, {4, 50}};
+        QTest::newRow("3x3 right, no animation") << 1.0 << 3 << QList<int>{7} << Points{{81, 158}, {158, 158}};
+        QTest::newRow("5x5 down, no animation") << 1.0 << 5 << QList<int>{23, 22, 21, 20, 15}
+                                                << Points{{4, 142}, {4, 188}};
+        QTest::newRow("4x4 right at 1.25") << 1.25 << 4 << QList<int>{14}
+            << Points{{150, 223}, {164, 223}, {179, 223}, {193, 223}, {208, 223}, {223, 223}};
+        QTest::newRow("4x4 up at 1.5") << 1.5 << 4 << QList<int>{11, 15}
+            << Points{{266, 266}, {266, 248}, {266, 231}, {266, 214}, {266, 197}, {266, 180}};
+        QTest::newRow("4x4 left at 2") << 2.0 << 4 << QList<int>{14, 15}
+            << Points{{356, 356}, {332, 356}, {309, 356}, {286, 356}, {263, 356}, {240, 356}};
     }
 
     void slide() {
+        QFETCH(double, scale);
         QFETCH(int, size);
         QFETCH(QList<int>, taps);
         QFETCH(Points, positions);
+        if (qApp->devicePixelRatio() != scale)
+            QSKIP("a row of the other scale");
         CSettings::PutDims(size);
         CSettings::PutUseAnim(false);
         CTestDlg d;
         const int tapped = taps.takeLast();
         for (int nCell : taps)
             d.Tap(nCell);
-        const int tile = d.Game().Board().GetAt(tapped / size, tapped % size);
+        // The window as the screen holds it, once its updates are painted.
+        const auto onScreen = [&d] {
+            QCoreApplication::processEvents();
+            const QImage window = *dynamic_cast<QImage*>(d.backingStore()->paintDevice());
+            return window.copy(QRect(QPoint(), d.Frame().size())).convertToFormat(QImage::Format_RGB32);
+        };
         const int t = d.BoardView().TileSize();
-        const QString sheet = QStringLiteral(":/bitmaps/%1.bmp").arg(size == 3 ? 145 : size == 4 ? 144 : 147);
-        const QImage letters = QImage(sheet).convertToFormat(QImage::Format_RGB32);
-        const QImage face = letters.copy(tile % size * t, tile / size * t, t, t);
-        d.Frame();  // the board as it stands before the tap
+        const QImage face = onScreen().copy(QRect(positions.takeFirst(), QSize(t, t)));
         CSettings::PutUseAnim(positions.size() > 1);
         d.Tap(tapped);
         for (const QPoint& at : positions) {
@@ -209,9 +249,9 @@ private slots:
             QCOMPARE(d.Frame().copy(QRect(at, QSize(t, t))), face);
         }
         QVERIFY(!d.BoardView().IsSliding());
-        const QImage slid = d.Frame();
+        const QImage slid = onScreen();
         d.BoardView().Repaint();
-        QCOMPARE(slid, d.Frame());
+        QCOMPARE(slid, onScreen());
     }
 
     // Every text shows whole in English with the application font as it is and

@@ -87,7 +87,8 @@ CTitledDlg::CTitledDlg(const QString& strTitle, QWidget* pParent)
     m_btnCancel = new QPushButton(tr("Cancel"), this);
     const int nCancel = WidthFor(*m_btnCancel, 48);
     Place(m_btnCancel, QRect(kPageWidth - 5 - nCancel, 3, nCancel, 20));
-    m_btnCancel->setAutoDefault(false);
+    // Return on a focused Cancel cancels; elsewhere on the page it is OK.
+    m_btnCancel->setAutoDefault(true);
     connect(m_btnCancel, &QPushButton::clicked, this, &CTitledDlg::reject);
 
     m_btnOk = new QPushButton(tr("OK"), this);

@@ -265,7 +265,7 @@ private slots:
             shown << pDlg->Line(1)->text() << pDlg->Line(2)->text() << pDlg->Line(3)->text();
             QCOMPARE(pDlg->NameBox()->selectedText(), QStringLiteral("Anonymous"));
             pDlg->NameBox()->setText(typed);
-            (typed.isNull() ? pDlg->CancelButton() : pDlg->OkButton())->click();
+            QTest::keyClick(typed.isNull() ? pDlg->CancelButton() : pDlg->OkButton(), Qt::Key_Return);
         }
         const QString message = QStringLiteral("Grid Completed: Congratulations, you have successfully "
                                                "completed the grid in a time of 00m40s from %1 moves");

@@ -159,12 +159,8 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     QCoreApplication::setOrganizationName("Brevik");
     QCoreApplication::setApplicationName("Slydra");
     const auto options = [] {
-        return QStringLiteral("%1 '%2' %3 %4 %5")
-            .arg(CSettings::GetDims())
-            .arg(CSettings::GetLocation())
-            .arg(CSettings::GetUsePic())
-            .arg(CSettings::GetUseAnim())
-            .arg(CSettings::GetFitPic());
+        return QStringLiteral("%1 '%2' %3 %4 %5").arg(CSettings::GetDims()).arg(CSettings::GetLocation())
+            .arg(CSettings::GetUsePic()).arg(CSettings::GetUseAnim()).arg(CSettings::GetFitPic());
     };
     QSettings stored(config.filePath("Brevik/Slydra.conf"), QSettings::IniFormat);
     const auto inFile = [&stored] {
@@ -176,17 +172,13 @@ TEST(Settings, DefaultsThenWhatIsStoredUnderTheKnownNames) {
     EXPECT_EQ(options(), "4 '' 1 1 1");
     CSettings::PutDims(5);
     CSettings::PutLocation("/p\u00e9.jpg");
-    CSettings::PutUsePic(false);
-    CSettings::PutUseAnim(false);
-    CSettings::PutFitPic(false);
-    CSettings::PutWindow(QSize(300, 400), false);
-    EXPECT_EQ(inFile(), "50000");
-    EXPECT_EQ(options(), "5 '/p\u00e9.jpg' 0 0 0");
-    CSettings::PutUsePic(true);
-    CSettings::PutUseAnim(true);
-    CSettings::PutFitPic(true);
-    CSettings::PutWindow(QSize(300, 400), true);
-    EXPECT_EQ(inFile(), "51111");
+    for (const bool bOn : {false, true}) {
+        CSettings::PutUsePic(bOn);
+        CSettings::PutUseAnim(bOn);
+        CSettings::PutFitPic(bOn);
+        CSettings::PutWindow(QSize(300, 400), bOn);
+        EXPECT_EQ(inFile() + options(), bOn ? "511115 '/p\u00e9.jpg' 1 1 1" : "500005 '/p\u00e9.jpg' 0 0 0");
+    }
     // A FIFO where the file belongs would block every read: the options live in memory instead.
     QFile::remove(config.filePath("Brevik/Slydra.conf"));
     ASSERT_EQ(mkfifo(QFile::encodeName(config.filePath("Brevik/Slydra.conf")).constData(), 0600), 0);

@@ -18,15 +18,9 @@ class PlayTest : public QObject {
     static QString State(CTestDlg& d) {
         const CBoard& board = d.Game().Board();
         return QStringLiteral("%1 %2 %3, moves '%4', time '%5', slide %6, asked %7, page %8%9")
-            .arg(board.m_nSize)
-            .arg(board.IsSolved() ? "home" : "mixed")
-            .arg(d.Game().IsRunning() ? "running" : "idle")
-            .arg(d.Label("moves"))
-            .arg(d.Label("time"))
-            .arg(d.BoardView().IsSliding() ? "on" : "off")
-            .arg(d.m_asked.size())
-            .arg(d.Page() ? d.Page()->windowTitle() : "none")
-            .arg(d.isVisible() ? "" : ", closed");
+            .arg(board.m_nSize).arg(board.IsSolved() ? "home" : "mixed").arg(d.Game().IsRunning() ? "running" : "idle")
+            .arg(d.Label("moves"), d.Label("time"), d.BoardView().IsSliding() ? "on" : "off").arg(d.m_asked.size())
+            .arg(d.Page() ? d.Page()->windowTitle() : "none", d.isVisible() ? "" : ", closed");
     }
 
     // A tile next to the blank.
@@ -251,9 +245,7 @@ private slots:
         QFETCH(int, moves);
         const QString bo = QStringLiteral("Bo");
         const SStatsRecords before{{recordMoves, recordMoves, recordMoves},
-                                   {recordSeconds, recordSeconds, recordSeconds},
-                                   {bo, bo, bo},
-                                   {bo, bo, bo}};
+                                   {recordSeconds, recordSeconds, recordSeconds}, {bo, bo, bo}, {bo, bo, bo}};
         Make(CScoreTable::DefaultPath(), "", CStatsCodec::Encode(before));
         CTestDlg d;
         d.StartKnownGame(size);

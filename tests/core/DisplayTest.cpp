@@ -45,13 +45,15 @@ TEST(PictureFit, SmallPicturesAreCentredLargerOnesNotDrawn) {
 
 // A JPEG's header (start, frame, first scan) in its bytes: what its decoder holds before the first row, 64 two-byte
 // coefficients a block. A 6000 x 4000 progressive photo with colour at half resolution: 750 x 500 blocks of light,
-// 375 x 250 of each colour; a 100 x 100 grey one, 13 x 13 blocks; a file whose colours come in one scan: nothing.
+// 375 x 250 of each colour; a 100 x 100 grey one after an empty segment, 13 x 13 blocks; a file whose colours come
+// in one scan: nothing; a frame of no height or a header cut short: no JPEG (-1).
 TEST(PictureJpeg, ProgressiveOrScanByScanPicturesAreHeldWhole) {
     const std::pair<const char*, qint64> table[] = {
         {"ffd8 ffc0 0011 08 0fa0 1770 03 012200 021100 031100 ffda 000c 03", 0},
         {"ffd8 ffc2 0011 08 0fa0 1770 03 012200 021100 031100 ffda 0008 01", 72000000},
         {"ffd8 ffc0 0011 08 0fa0 1770 03 012200 021100 031100 ffda 0008 01", 72000000},
-        {"ffd8 ffe1 0004 0000 ffc2 000b 08 0064 0064 01 011100 ffda 0008 01", 13 * 13 * 128},
+        {"ffd8 ffe1 0002 ffc2 000b 08 0064 0064 01 011100 ffda 0008 01", 13 * 13 * 128},
+        {"ffd8 ffc2 000b 08 0000 0064 01 011100 ffda 0008 01", -1},
         {"ffd8 ffc0 000b 08 0064 0064 01 011100 ffda 0008 01", 0},
         {"ffd8 ffc2 0011 08 0fa0 1770 03 0122", -1},
     };

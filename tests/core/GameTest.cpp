@@ -44,10 +44,9 @@ TEST(Game, CountsMovesAndSecondsOnlyWhileAGameRuns) {
     };
     for (const auto& [steps, nMoves, nSeconds, bRunning, bHome] : table) {
         const CKnownGame known(steps);
-        EXPECT_EQ(known.game.Moves(), nMoves) << steps;
-        EXPECT_EQ(known.game.Seconds(), nSeconds) << steps;
-        EXPECT_EQ(known.game.IsRunning(), bRunning) << steps;
-        EXPECT_EQ(known.game.Board().IsSolved(), bHome) << steps;
+        const CGame& game = known.game;
+        EXPECT_EQ(std::tuple(game.Moves(), game.Seconds(), game.IsRunning(), game.Board().IsSolved()),
+                  std::tuple(nMoves, nSeconds, bRunning, bHome)) << steps;
     }
 }
 

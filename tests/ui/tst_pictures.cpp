@@ -169,11 +169,13 @@ private slots:
     // A red picture is prepared at one start; before the next, its file or the cache folder changes: blue
     // bytes of the same size and time (b), the middle half of the cache file zeroed (d), the picture file gone
     // (g), or the cache file a link to a file of the player's (m) or to the picture (p) before another start (w).
+    // A cache file dated back a minute (o) is read at the next start, not written again.
     void cache_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown");
         QTest::newRow("replaced, its size and time kept") << "b" << "blue";
         QTest::newRow("a damaged cache") << "d" << "red";
+        QTest::newRow("read back") << "ow" << "red";
         QTest::newRow("the file gone") << "g" << "letters";
         QTest::newRow("a link to a file of the player's") << "mw" << "red";
         QTest::newRow("a link to the picture") << "pw" << "red";
@@ -188,9 +190,10 @@ private slots:
         const QDateTime time = QDateTime::currentDateTime().addSecs(-60);
         CSettings::PutLocation(path);
         for (const QChar step : QStringLiteral("rw") + steps) {
-            if (step == 'b' || step == 'r') {
+            if (step == 'b' || step == 'r')
                 Make(path, "", Square("BMP", step == 'b' ? Qt::blue : Qt::red));
-                QFile file(path);
+            if (step == 'b' || step == 'r' || step == 'o') {
+                QFile file(step == 'o' ? cached : path);
                 file.open(QIODevice::ReadWrite);
                 file.setFileTime(time, QFileDevice::FileModificationTime);
             }
@@ -209,6 +212,7 @@ private slots:
         }
         CTestDlg d;
         QTEST(Shown(d), "shown");
+        QCOMPARE(QFileInfo(cached).lastModified() == time, steps.startsWith('o'));
         QFile file(mine);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), "the player's own");
@@ -245,6 +249,8 @@ private slots:
         QTest::newRow("PNG, 480 x 588") << QSize(480, 588) << 1.0 << "PNG" << 464 << twice << "bwwwddbwd";
         QTest::newRow("interlaced PNG") << QSize(240, 294) << 1.0 << "interlaced" << 232 << first << "bwwbdbdbd";
         QTest::newRow("BMP, two to one") << QSize(240, 294) << 1.0 << "BMP" << 464 << first << "ggggdgdgd";
+        QTest::newRow("BMP, unfitted") << QSize(240, 294) << 1.0 << "BMP off" << 232 << Points{{4, 4}, {11, 4}, {12, 4},
+                                                                                     {13, 4}} << "rrbw";
         QTest::newRow("unfitted") << QSize(480, 588) << 1.0 << "off" << 464 << Points{{10, 10}, {20, 20}} << "rr";
         QTest::newRow("unfitted at 1.25 times") << QSize(300, 400) << 1.0 << "off" << 232 << Points{{12, 40}} << "r";
         QTest::newRow("PNG, 240 x 294 at 2") << QSize(240, 294) << 2.0 << "PNG" << 464 << twice << "bwwwddbwd";
@@ -263,10 +269,10 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("checkers"));
         QBuffer drawn;
         drawn.open(QIODevice::WriteOnly);
-        Checkers(q).save(&drawn, format == "BMP" ? "BMP" : "PNG");
+        Checkers(q).save(&drawn, format.startsWith("BMP") ? "BMP" : "PNG");
         Make(path, "", format == "interlaced" ? Picture("checker-interlaced.png") : drawn.data());
         CSettings::PutLocation(path);
-        CSettings::PutFitPic(format != "off");
+        CSettings::PutFitPic(!format.endsWith("off"));
         CTestDlg d;
         d.show();
         d.resize(window);

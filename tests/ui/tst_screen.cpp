@@ -381,16 +381,12 @@ private slots:
                                                     {'b', dlg.findChildren<QPushButton*>().value(2)},
                                                     {'k', dlg.OkButton()}, {'c', dlg.CancelButton()}};
         for (const QChar click : clicks) {
-            if (click == '3') {
-                dlg.GridSizeBox()->setCurrentIndex(0);
-                emit dlg.GridSizeBox()->activated(0);
-                continue;
-            }
-            if (click == 't') {
+            if (click == '3')
+                QTest::keyClick(dlg.GridSizeBox(), Qt::Key_Up);
+            else if (click == 't')
                 QTest::keyClicks(dlg.PathBox(), "/typed.jpg");
-                continue;
-            }
-            buttons[click]->click();
+            else
+                buttons[click]->click();
             // The chooser, opened over the page, picks a file that is no picture.
             if (auto* pChooser = dlg.findChild<QFileDialog*>(); pChooser && pChooser->isVisible()) {
                 emit pChooser->fileSelected(QStringLiteral("/me/cat.gif"));

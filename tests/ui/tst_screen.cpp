@@ -166,11 +166,10 @@ private slots:
         translations.Load(QLocale(language));
         CTestDlg d;
         d.resize(window);
-        QLabel* pCaption = d.findChildren<QLabel*>().value(0);
-        const QRect caption(pCaption->mapTo(&d, QPoint()), pCaption->size());
+        const auto placed = [&d](QWidget* pWidget) { return QRect(pWidget->mapTo(&d, QPoint()), pWidget->size()); };
+        const QRect caption = placed(d.findChildren<QLabel*>().value(0));
         QTEST(caption, "caption");
-        QLabel* pCount = d.findChild<QLabel*>("moves");
-        const QRect count(pCount->mapTo(&d, QPoint()), pCount->size());
+        const QRect count = placed(d.findChild<QLabel*>("moves"));
         const auto isText = [](const QColor& c) { return c != kFace; };
         const QRect ink[] = {Ink(d.grab(caption).toImage(), isText).translated(caption.topLeft()),
                              Ink(d.grab(count).toImage(), isText).translated(count.topLeft())};
@@ -183,7 +182,7 @@ private slots:
         QList<QRect> controls;
         for (QWidget* pControl : QList<QWidget*>{pPage->OkButton(), pPage->CancelButton(), pPage->GridSizeBox(),
                                                  pPage->findChildren<QPushButton*>().value(2)})
-            controls << QRect(pControl->mapTo(&d, QPoint()), pControl->size());
+            controls << placed(pControl);
         QTEST(controls, "controls");
         QTEST(Ink(pPage->grab().toImage(), [](const QColor& c) { return c == QColor(0, 0, 255); }), "title");
         QTEST(pPage->OkButton()->font().pointSizeF(), "points");

@@ -38,7 +38,7 @@ inline SStatsRecords StatsOnDisk() {
     return CStatsCodec::Decode(bytes).value_or(SStatsRecords());
 }
 
-// Puts the bytes, a folder, a FIFO or a link to an absolute path at path.
+// Puts the bytes, a folder, a FIFO, a link to an absolute path or nothing ("missing") at path.
 inline void Make(const QString& path, const QString& kind, const QByteArray& bytes = {}) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile::remove(path);
@@ -49,7 +49,7 @@ inline void Make(const QString& path, const QString& kind, const QByteArray& byt
         ::mkfifo(QFile::encodeName(path).constData(), 0600);
     else if (kind.startsWith(QLatin1Char('/')))
         QFile::link(kind, path);
-    else if (file.open(QIODevice::WriteOnly))
+    else if (kind != QLatin1String("missing") && file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }
 

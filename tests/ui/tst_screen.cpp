@@ -186,6 +186,7 @@ private slots:
         QTEST(controls, "controls");
         QTEST(Ink(pPage->grab().toImage(), [](const QColor& c) { return c == QColor(0, 0, 255); }), "title");
         QTEST(pPage->OkButton()->font().pointSizeF(), "points");
+        QCOMPARE(pPage->GridSizeBox()->font(), pPage->OkButton()->font());
         // The board keeps its places.
         const QString drawn = QStringLiteral(SLYDRA_LOOKS "/board-%1x%2.png").arg(window.width()).arg(window.height());
         QVERIFY(!QFile::exists(drawn) || d.Frame() == QImage(drawn).convertToFormat(QImage::Format_RGB32));

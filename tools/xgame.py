@@ -130,8 +130,8 @@ def clicked(win, x, y, name, wrong):  # a click, and the window once it has sett
     return settled(win, name, wrong)
 
 
-def keyed(win, key, name, wrong):  # a key, and the window once it has settled
-    xdo('windowfocus', '--sync', win.id, 'key', key)
+def keyed(win, keys, name, wrong):  # keys, and the window once it has settled
+    xdo('windowfocus', '--sync', win.id, 'key', *keys.split())
     return settled(win, name, wrong)
 
 

@@ -53,16 +53,15 @@ class PlayTest : public QObject {
             {'p', [&] { d.Frame(); }},
             {'o', [&] { CScoreTable().SetMovesRecord(0, 7, QStringLiteral("Bo")); }},  // another window's record
         };
-        // Keys go where the focus is: to the board, or into the page.
+        // Keys come through the window, as a keyboard's do: each press and each release goes to whatever has the
+        // focus at that moment, the board, a page's control or an open menu.
         const QHash<QChar, QKeyCombination> keys = {
             {'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'^', Qt::Key_Up}, {'v', Qt::Key_Down}, {'2', Qt::Key_F2},
             {'+', Qt::CTRL | Qt::Key_N}, {'q', Qt::CTRL | Qt::Key_Q}, {'e', Qt::Key_Escape}, {'R', Qt::Key_Return},
             {'\t', Qt::Key_Tab}, {'F', Qt::Key_F10}, {'g', Qt::ALT | Qt::Key_G},
             {'l', Qt::KeypadModifier | Qt::Key_Left}, {'L', Qt::SHIFT | Qt::Key_Left}};
         for (const QChar step : steps) {
-            QWidget* pFocus = d.focusWidget() ? d.focusWidget() : &d.BoardView();
-            pFocus = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : pFocus;
-            keys.contains(step) ? QTest::keyClick(pFocus, keys[step].key(), keys[step].keyboardModifiers())
+            keys.contains(step) ? QTest::keyClick(d.windowHandle(), keys[step].key(), keys[step].keyboardModifiers())
                                 : actions[step]();
         }
     }

@@ -83,8 +83,9 @@ TEST(Records, TablesOnOneFileKeepEveryRecordAndNameOnlyTheirOwn) {
 // holds the data folder Slydra (D): the save says where and why, once, and
 // never writes over it; the record is written at the exit once the way is
 // clear. A file read but no table is kept as Stats.bin.bad, over an older one.
-// A stale lock is taken over even when no one may open it; a fresh one of a game on another machine is not. As
-// root, who may open anything, the game runs with an ordinary user's file permissions.
+// A stale lock is taken over even when no one may open it; a fresh one of a game
+// on another machine is not. As root, who may open anything, the game runs with
+// an ordinary user's file permissions.
 TEST(Records, AnythingInTheWayIsLeftAndTheSaveSaysWhy) {
     const std::pair<QString, QString> cases[] = {
         {"echo > Slydra/Stats.bin; chmod 0 Slydra/Stats.bin", ": it cannot be read (Permission denied), so it is not "

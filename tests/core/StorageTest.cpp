@@ -124,9 +124,8 @@ TEST(ScoreTable, DefaultsOnAFirstRunAndOnlyThreeLevels) {
     EXPECT_EQ(QString::number(value) + ' ' + name, "-5 untouched");
 }
 
-// Names of 70,000 characters load, in a file of up to 1 MiB; a sparse 40 GB
-// file is no table and is not read whole. A file that holds the table already is left alone, one with more
-// is written anew.
+// Names of 70,000 characters load, in a file of up to 1 MiB; a sparse 40 GB file is no table and is not read
+// whole. A file that holds the table already is left alone, one with more is written anew.
 TEST(ScoreTable, TheLargestTablesLoadAHugeSparseFileDoesNotAndTheSaveWritesOnlyWhatDiffers) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Stats.bin");

@@ -3,9 +3,9 @@
 # tools/xgame.py): the window against its desktop entry, the frame, two taps on
 # grabbed pixels, a whole 3x3 game to a record that outlives the X server, the
 # command line, two windows on one data folder that each set a record and
-# close, a window grown to twice its size and kept so, taps and keys on the edge pixels of
-# tiles at other desktop scales, and last, under openbox, a window closed
-# maximised and one closed restored, each started again.
+# close, a window grown to twice its size and kept so, taps and keys on the edge
+# pixels of tiles at other desktop scales, and last, under openbox, a window
+# closed maximised and one closed restored, each started again.
 # usage: installed_game.py --prefix PREFIX [--build TREE --built BINARY]
 import heapq, pathlib, re, signal, struct, sys, time
 
@@ -68,8 +68,8 @@ def taps(scale, size=None):  # at this scale a tap moves the tile drawn under it
     l_last = x.runs(home, BLACK, x=x_b)[3][1]
     blank = lambda p: lambda shot: shot.getpixel(p) != FACE and f'{p} does not show the blank'
     was_home = lambda shot: shot != home and 'not the board as it started'
-    click(win, home.width * 5 // 8, lines[4][1] + 1)  # below O, then right of L; the Game menu closed by one Escape:
-    click(win, x.runs(home, BLACK, y=y_l)[-1][1] + 1, y_l)  # then Right must move O, not N or K
+    click(win, home.width * 5 // 8, lines[4][1] + 1)  # below O, then right of L; then, after the Game menu opened
+    click(win, x.runs(home, BLACK, y=y_l)[-1][1] + 1, y_l)  # and closed by one Escape, Right must move O, not N or K
     moved = x.keyed(win, 'alt+g Escape Right', f'{at}-off-grid', blank((o_last, y_o)))
     o_first = next(a for a, _ in x.runs(moved, BLACK, y=y_o) if a > o_last)  # in the corner, against the blank
     x.clicked(win, o_first, y_o, f'{at}-o-first', was_home)

@@ -34,8 +34,9 @@ class PicturesTest : public QObject {
     // colour or the face colour.
     static QString Shown(CTestDlg& d) {
         const QColor centre = d.Frame().pixelColor(120, 120);
-        return d.BoardText().startsWith('A') ? "letters" : centre == kFace ? "face" : centre.red() > 200 ? "red"
-                                                                 : centre.blue() > 200 ? "blue" : "other";
+        if (d.BoardText().startsWith('A'))
+            return "letters";
+        return centre == kFace ? "face" : centre.red() > 200 ? "red" : centre.blue() > 200 ? "blue" : "other";
     }
 
     // A square of q pixels, a checkerboard with black at its top left, between red strips 8 pixels wide.
